@@ -1,0 +1,33 @@
+# Reads src/entries.def and writes the export list of libovle.so and the GnuCOBOL aliases.
+#
+# For each entry: the exported symbol (CEEDAYS, OV0PIPI), its lower-case form (ceedays), and the
+# names GnuCOBOL looks for when a CALL name has a hyphen ('OV-PIPI' -> OV__PIPI, ov__pipi).
+# The aliases are linker-script assignments, so they are real function symbols at the same address.
+function(ovle_generate_exports entries_file out_dir)
+  file(STRINGS "${entries_file}" lines REGEX "^OVLE_ENTRY\\(")
+  set(exported "")
+  set(assignments "")
+  foreach(line IN LISTS lines)
+    string(REGEX MATCH "^OVLE_ENTRY\\(([A-Za-z0-9_]+), \"([^\"]+)\"" _ "${line}")
+    set(symbol "${CMAKE_MATCH_1}")
+    set(call_name "${CMAKE_MATCH_2}")
+    string(REPLACE "-" "__" cobol_symbol "${call_name}")
+    string(TOLOWER "${symbol}" lower_symbol)
+    string(TOLOWER "${cobol_symbol}" lower_cobol)
+    set(names "${symbol}" "${lower_symbol}" "${cobol_symbol}" "${lower_cobol}")
+    list(REMOVE_DUPLICATES names)
+    foreach(name IN LISTS names)
+      string(APPEND exported "    ${name};\n")
+      if(NOT name STREQUAL symbol)
+        string(APPEND assignments "${name} = ${symbol};\n")
+      endif()
+    endforeach()
+  endforeach()
+  file(WRITE "${out_dir}/ovle.map.tmp" "{\n  global:\n${exported}  local: *;\n};\n")
+  file(WRITE "${out_dir}/ovle_aliases.ld.tmp" "${assignments}")
+  file(WRITE "${out_dir}/exported_names.txt.tmp" "${exported}")
+  foreach(f ovle.map ovle_aliases.ld exported_names.txt)
+    file(COPY_FILE "${out_dir}/${f}.tmp" "${out_dir}/${f}" ONLY_IF_DIFFERENT)
+    file(REMOVE "${out_dir}/${f}.tmp")
+  endforeach()
+endfunction()

@@ -1,0 +1,5 @@
+# OVLE_SANITIZE builds everything with AddressSanitizer and UndefinedBehaviorSanitizer.
+if(OVLE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,177 @@
+/* libovle: Language Environment callable services for COBOL programs moved off the mainframe. */
+#ifndef OVLE_OVLE_H
+#define OVLE_OVLE_H
+
+/*
+ * Conventions
+ *
+ * 1. Arguments. Every argument is passed by reference, as a COBOL CALL ... USING passes it:
+ *    each parameter below is the address of the caller's data item. Nothing is passed by value.
+ *    Every entry returns int; it becomes the caller's RETURN-CODE and is 0 on the normal path.
+ *    Results travel only in the arguments and in the feedback code.
+ *
+ * 2. Byte orders. INT2 (PIC S9(4) BINARY) and INT4 (PIC S9(9) BINARY) are big-endian whatever the
+ *    machine, as GnuCOBOL stores BINARY/COMP by default; use ovle_int4_set/ovle_int4_get from C.
+ *    Arguments documented as native (COMP-5, BINARY-LONG, BINARY-SHORT) are in the machine's byte
+ *    order. FLOAT4 and FLOAT8 are the machine's IEEE 754 single and double (COMP-1, COMP-2); they
+ *    may be unaligned.
+ *
+ * 3. Strings. A VSTRING is an INT2 length followed by that many characters:
+ *        01 V-DATE.
+ *           05 V-LEN   PIC S9(4) BINARY.
+ *           05 V-TXT   PIC X(80).
+ *    Only the first `length` characters are read; a negative length counts as 0 and a length above
+ *    the service's maximum is cut to it. Fixed strings are blank-padded to their declared size.
+ *
+ * 4. Code sets. A caller's character data are ASCII unless the caller keeps them in EBCDIC (set
+ *    OVLE_CALLER_CODESET=EBCDIC for such programs). The library converts an ASCII caller's inputs in
+ *    place while it works and puts them back before it returns; outputs and the facility ID of the
+ *    feedback code always come back in the caller's code set.
+ *
+ * 5. OMITTED. The feedback code is always the last argument; it may be passed as OMITTED (a null
+ *    pointer from C) or left off the end of the CALL's USING list, and the condition is then
+ *    discarded. A required argument that is missing gets nothing written through it and the call
+ *    returns the library's own condition (severity 4, message 9999, facility "OVX").
+ *
+ * 6. The feedback code, 16 bytes (PIC X(16), or the group in copybook OVLEAPI):
+ *        bytes 0-1 severity (INT2), 2-3 message number (INT2), 4 case/severity/control
+ *        (X'40' + 8 x severity + control), 5-7 facility ID ("CEE", "OVX"), 8-15 instance data.
+ *    Sixteen X'00' bytes mean success.
+ *
+ * 7. Threads. The services share one process-wide run-time area without locks; call them from one
+ *    thread at a time.
+ *
+ * 8. Linking from GnuCOBOL. Static: cobc -x -fstatic-call prog.cbl -L<dir> -lovle. Dynamic CALL:
+ *    COB_PRE_LOAD=/path/to/libovle.so. Upper-case, lower-case and hyphenated CALL names
+ *    ('OV-PIPI' looks for OV__PIPI) are all exported.
+ */
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(__GNUC__)
+#define OVLE_API __attribute__((visibility("default")))
+#else
+#define OVLE_API
+#endif
+
+/* The entries never throw; C++ callers see them as noexcept. */
+#ifdef __cplusplus
+#define OVLE_NOEXCEPT noexcept
+#else
+#define OVLE_NOEXCEPT
+#endif
+
+/* INT2 and INT4, big-endian. */
+typedef struct ovle_int2 {
+  unsigned char be[2];
+} ovle_int2;
+typedef struct ovle_int4 {
+  unsigned char be[4];
+} ovle_int4;
+
+/* VSTRING: the caller's storage may hold fewer than OVLE_VSTRING_CAPACITY characters. */
+#define OVLE_VSTRING_CAPACITY 256
+typedef struct ovle_vstring {
+  ovle_int2 length;
+  char text[OVLE_VSTRING_CAPACITY];
+} ovle_vstring;
+
+/* The 16-byte feedback code (condition token). */
+typedef struct ovle_feedback {
+  ovle_int2 severity;
+  ovle_int2 message_number;
+  unsigned char case_severity_control;
+  char facility[3];
+  unsigned char instance[8];
+} ovle_feedback;
+
+static inline int32_t ovle_int4_get(const ovle_int4* v) {
+  return (int32_t)(((uint32_t)v->be[0] << 24) | ((uint32_t)v->be[1] << 16) | ((uint32_t)v->be[2] << 8) |
+                   (uint32_t)v->be[3]);
+}
+static inline void ovle_int4_set(ovle_int4* v, int32_t value) {
+  const uint32_t u = (uint32_t)value;
+  v->be[0] = (unsigned char)(u >> 24);
+  v->be[1] = (unsigned char)(u >> 16);
+  v->be[2] = (unsigned char)(u >> 8);
+  v->be[3] = (unsigned char)u;
+}
+static inline int16_t ovle_int2_get(const ovle_int2* v) {
+  return (int16_t)(((unsigned)v->be[0] << 8) | (unsigned)v->be[1]);
+}
+static inline void ovle_int2_set(ovle_int2* v, int16_t value) {
+  const uint16_t u = (uint16_t)value;
+  v->be[0] = (unsigned char)(u >> 8);
+  v->be[1] = (unsigned char)u;
+}
+
+/* ==== Service frame and run-time environment ==================================================== */
+
+/*
+ * CGPIINFO: tells whether the caller of a program keeps its data in ASCII or EBCDIC.
+ *   mode  01 MODE PIC S9(4) COMP-5 (native), in/out:
+ *         in 2: the program two levels up (a service's caller); out 3 ASCII, 4 EBCDIC;
+ *         in 3: three levels up, likewise; in 0: the masked X'03' attribute bits of the first
+ *         flagged program above, 0 when none; any other input: out 0.
+ *   Conditions: none (no feedback code).
+ *   CALL 'CGPIINFO' USING MODE
+ */
+OVLE_API int CGPIINFO(int16_t* mode) OVLE_NOEXCEPT;
+
+/*
+ * OVLEINIT: asks for a fresh initialization of the run-time environment and splits a command line
+ * into run-time options and user parameters at a "/".
+ *   function  PIC S9(9) COMP-5 (native), in: 0 user parameters first, 1 run-time options first,
+ *             2 or more only re-initialize.
+ *   text      VSTRING, in, at most 100 characters.
+ *   result    VSTRING, out: function 0 the user-parameter part, function 1 the text unchanged;
+ *             untouched for 2 or more.
+ *   Conditions: none (no feedback code).
+ *   CALL 'OVLEINIT' USING FUNC CMD-TEXT USER-PARMS
+ */
+OVLE_API int OVLEINIT(const int32_t* function, const ovle_vstring* text, ovle_vstring* result) OVLE_NOEXCEPT;
+
+/*
+ * OV-PIPI: initializes the run-time environment once per process; every service calls it when the
+ * environment is not yet initialized. All arguments may be omitted.
+ *   function         INT2, in: 2 small HEAP defaults, 3 remembered, others ignored.
+ *   runtime_options  VSTRING, in, at most 100 characters.
+ *   user_parameters  VSTRING, in, at most 100 characters.
+ *   Conditions: none (no feedback code).
+ *   CALL 'OV-PIPI'
+ */
+OVLE_API int OV0PIPI(const ovle_int2* function, const ovle_vstring* runtime_options,
+                     const ovle_vstring* user_parameters) OVLE_NOEXCEPT;
+
+/* ==== Calendar dates ============================================================================== */
+
+/*
+ * CEEQCEN: returns the century window, the number of years before the current year at which the
+ * 100-year window for two-digit years begins.
+ *   century_start  INT4, out: 0 to 99.
+ *   fc             feedback code, out, may be omitted. Conditions: none.
+ *   CALL 'CEEQCEN' USING CENTURY-START FC
+ */
+OVLE_API int CEEQCEN(ovle_int4* century_start, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEESCEN: sets the century window for the whole process.
+ *   century_start  INT4, in: 0 to 100 (100 is kept as 0).
+ *   fc             feedback code, out, may be omitted.
+ *                  Conditions: severity 3, message 9999, facility OVX for a value outside 0 to 100
+ *                  (the window is left as it was).
+ *   CALL 'CEESCEN' USING CENTURY-START FC
+ */
+OVLE_API int CEESCEN(const ovle_int4* century_start, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/* ==== Math, bits and random numbers ==================================================================== */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* OVLE_OVLE_H */

@@ -1,0 +1,144 @@
+// The service frame: what every service does between the caller's CALL and the return.
+//
+// Constructed first thing in an entry, it attaches OV-LE-EXTERNAL, stands in for an omitted
+// feedback code, decides whether the caller is ASCII or EBCDIC, takes the caller's character
+// inputs in EBCDIC, clears the feedback code and initializes the environment when needed.
+// Destroyed last, it converts the facility ID and the character outputs back for an ASCII caller
+// and drops the stand-in feedback code.
+//
+//   extern "C" int CEEDYWK(const ovle_int4* lilian, ovle_int4* day, ovle_feedback* fc) noexcept {
+//     common::service_frame f(fc, 2, {}, common::init_step::skip);
+//     f.run([&] {
+//       if (!f.require({{0, lilian}, {1, day}})) return;
+//       ...
+//     });
+//     return 0;
+//   }
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+
+#include "common/feedback.hpp"
+#include "common/ov_le_external.hpp"
+#include "common/platform/platform.hpp"
+
+namespace ovle::common {
+
+// The arguments the caller actually passed. A null address is omitted; under GnuCOBOL so is an
+// argument beyond the CALL's count (it arrives as garbage). A service called by another service
+// of the library never consults the count: it belongs to the outer CALL.
+class caller_arguments {
+ public:
+  caller_arguments() noexcept;
+  bool present(std::size_t index, const void* p) const noexcept {
+    return p != nullptr && (!count_ || index < static_cast<std::size_t>(*count_));
+  }
+
+ private:
+  std::optional<int> count_;
+};
+
+// CGPIINFO's walk: 3 ASCII / 4 EBCDIC for inputs 2 and 3, the flag bits for 0, 0 otherwise.
+std::int16_t program_info_query(std::int16_t input) noexcept;
+
+// Whether the caller of the running service keeps its data in ASCII (CGPIINFO with input 2).
+inline bool caller_is_ascii() noexcept { return program_info_query(2) == 3; }
+
+// Frame step 6: runs OV-PIPI when byte 1 of the area is not "Y". False when OV-PIPI could not be
+// reached (the area is then left as it is).
+bool ensure_environment(ov_le_external area) noexcept;
+
+// A character input of the caller, taken in EBCDIC for the duration of the call.
+struct char_input {
+  enum class form : std::uint8_t { text, vstring };
+  std::size_t index;
+  const void* address;
+  form kind;
+  std::size_t size;  // width of a fixed text; maximum length of a VSTRING
+
+  static char_input text(std::size_t index, const void* address, std::size_t width) noexcept {
+    return {index, address, form::text, width};
+  }
+  static char_input vstring(std::size_t index, const void* address, std::size_t maximum) noexcept {
+    return {index, address, form::vstring, maximum};
+  }
+};
+
+enum class init_step : std::uint8_t { run, skip };
+
+class service_frame {
+ public:
+  static constexpr std::size_t max_inputs = 4;
+  static constexpr std::size_t max_outputs = 6;
+  static constexpr std::size_t input_capacity = 256;
+
+  service_frame(void* feedback, std::size_t feedback_index, std::initializer_list<char_input> inputs = {},
+                init_step init = init_step::run) noexcept;
+  ~service_frame();
+  service_frame(const service_frame&) = delete;
+  service_frame& operator=(const service_frame&) = delete;
+
+  bool present(std::size_t index, const void* p) const noexcept { return args_.present(index, p); }
+
+  struct required_argument {
+    std::size_t index;
+    const void* address;
+  };
+  // True when every listed argument is present; otherwise stores the library's own condition.
+  bool require(std::initializer_list<required_argument> arguments) noexcept;
+
+  // The EBCDIC text of the i-th declared input (in declaration order); empty when it is omitted.
+  std::string_view input(std::size_t i) const noexcept { return i < input_count_ ? inputs_[i].text : std::string_view{}; }
+
+  // Registers a character output; it is converted to the caller's code set on return.
+  void text_output(void* address, std::size_t width) noexcept;
+  void vstring_output(void* address, std::size_t maximum) noexcept;
+
+  feedback_code& feedback() noexcept { return fc_; }
+  bool ok() const noexcept { return fc_.ok(); }
+  void fail(const condition& c) noexcept { fc_.set(c); }
+  bool ascii_caller() const noexcept { return ascii_; }
+  ov_le_external area() const noexcept { return area_; }
+  // False when the environment step found OV-PIPI unreachable.
+  bool environment_reached() const noexcept { return environment_reached_; }
+
+  // Runs the service's own work; an exception becomes the library's own condition.
+  template <typename Body>
+  void run(Body&& body) noexcept {
+    try {
+      body();
+    } catch (...) {
+      fc_.set(ovx_condition);
+    }
+  }
+
+ private:
+  struct taken_input {
+    std::string_view text;
+    std::array<char, input_capacity> copy;
+  };
+  struct output {
+    void* address;
+    std::size_t size;
+    bool is_vstring;
+  };
+
+  platform::program_level level_;
+  caller_arguments args_;
+  ov_le_external area_;
+  std::array<unsigned char, feedback_size> scratch_{};
+  feedback_code fc_;
+  bool ascii_ = false;
+  bool environment_reached_ = true;
+  std::size_t input_count_ = 0;
+  std::size_t output_count_ = 0;
+  std::array<taken_input, max_inputs> inputs_;
+  std::array<output, max_outputs> outputs_;
+};
+
+}  // namespace ovle::common

@@ -1,0 +1,158 @@
+// OV-LE-EXTERNAL: the process-wide run-time area, kept in bytes as laid out, behind named fields.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "common/bytes.hpp"
+
+namespace ovle::common {
+
+class ov_le_external {
+ public:
+  static constexpr std::size_t size = 18771;
+  static constexpr std::string_view name = "OV-LE-EXTERNAL";
+
+  // Field offsets. Characters are EBCDIC; INT2/INT4 big-endian.
+  struct offset {
+    static constexpr std::size_t host_code = 0;           // "B", "Q", "H" or blank
+    static constexpr std::size_t state = 1;               // "Y" initialized, "N" re-init requested
+    static constexpr std::size_t init_date_time = 2;      // 21 characters, as CURRENT-DATE
+    static constexpr std::size_t parameter_string = 23;   // 100 characters
+    static constexpr std::size_t gmt_sign = 123;          // "0", "+" or "-"
+    static constexpr std::size_t gmt_hhmm = 124;          // 4 digits
+    static constexpr std::size_t country_count = 129;     // INT2
+    static constexpr std::size_t country_stack = 131;     // 99 x 2 characters
+    static constexpr std::size_t language_count = 329;    // INT2
+    static constexpr std::size_t language_stack = 331;    // 99 x 3 characters
+    static constexpr std::size_t language_number = 628;   // 2 digits, 01-14
+    static constexpr std::size_t century_window = 630;    // 2 digits
+    static constexpr std::size_t window_start_yy = 632;   // 2 digits
+    static constexpr std::size_t window_start_cc = 634;   // 2 digits
+    static constexpr std::size_t user_field_1 = 641;      // INT4
+    static constexpr std::size_t user_field_2 = 645;      // INT4
+    static constexpr std::size_t host_is_ide_host = 649;  // binary flag 0/1
+    static constexpr std::size_t ide_link_up = 650;       // binary flag 0/1
+    static constexpr std::size_t heap_initial = 651;      // 8 digits
+    static constexpr std::size_t heap_increment = 659;    // 8 digits
+    static constexpr std::size_t heap_location = 667;     // "0" or "1"
+    static constexpr std::size_t heap_keep_free = 668;    // "0" or "1"
+    static constexpr std::size_t heap_below_initial = 669;    // 8 digits
+    static constexpr std::size_t heap_below_increment = 677;  // 8 digits
+    static constexpr std::size_t storage_heap_switch = 685;   // "0"/"1"
+    static constexpr std::size_t storage_free_switch = 686;   // "0"/"1"
+    static constexpr std::size_t storage_heap_fill = 687;     // fill byte
+    static constexpr std::size_t storage_free_fill = 688;     // fill byte
+    static constexpr std::size_t all31 = 689;
+    static constexpr std::size_t rptstg = 690;
+    static constexpr std::size_t rptopts = 691;
+    static constexpr std::size_t cblopts = 692;
+    static constexpr std::size_t message_file = 693;      // 8 characters
+    static constexpr std::size_t heap0_initial = 705;     // INT4
+    static constexpr std::size_t heap0_increment = 709;   // INT4
+    static constexpr std::size_t storage_statistics = 713;  // 14 x 4-byte binary
+    static constexpr std::size_t stream_id = 769;         // 2-byte binary
+    static constexpr std::size_t stream_status = 771;     // 2-byte binary
+    static constexpr std::size_t stream_top = 773;        // 4-byte binary
+    static constexpr std::size_t released_chain = 777;    // 8 bytes
+    static constexpr std::size_t slot_count = 785;        // packed decimal, 3 digits
+    static constexpr std::size_t registry_cursor = 787;   // 2-byte binary
+    static constexpr std::size_t heap_slots = 789;        // 999 x 18
+  };
+  static constexpr std::size_t country_stack_entries = 99;
+  static constexpr std::size_t language_stack_entries = 99;
+  static constexpr std::size_t heap_slot_size = 18;
+  static constexpr std::size_t heap_slot_count = 999;
+  static_assert(offset::heap_slots + heap_slot_count * heap_slot_size == size);
+
+  // EBCDIC values of the state and host-code bytes.
+  static constexpr char initialized = '\xE8';           // "Y"
+  static constexpr char reinit_requested = '\xD5';      // "N"
+  static constexpr char host_brantley_forge = '\xC2';   // "B"
+  static constexpr char host_quill_works = '\xD8';      // "Q"
+  static constexpr char host_harbinger = '\xC8';        // "H"
+  static constexpr char host_unrecognized = '\x40';     // blank
+
+  explicit ov_le_external(std::byte* base) noexcept : base_(reinterpret_cast<char*>(base)) {}
+
+  // The process's area (attached once, never freed).
+  static ov_le_external attach() noexcept;
+
+  char* at(std::size_t off) const noexcept { return base_ + off; }
+  std::span<char> field(std::size_t off, std::size_t width) const noexcept { return {base_ + off, width}; }
+  std::span<std::byte> bytes() const noexcept { return {reinterpret_cast<std::byte*>(base_), size}; }
+
+  char host_code() const noexcept { return base_[offset::host_code]; }
+  void set_host_code(char c) const noexcept { base_[offset::host_code] = c; }
+  bool is_initialized() const noexcept { return base_[offset::state] == initialized; }
+  char state() const noexcept { return base_[offset::state]; }
+  void set_state(char c) const noexcept { base_[offset::state] = c; }
+
+  std::span<char> init_date_time() const noexcept { return field(offset::init_date_time, 21); }
+  std::span<char> parameter_string() const noexcept { return field(offset::parameter_string, 100); }
+
+  std::int16_t country_count() const noexcept { return load_int2(at(offset::country_count)); }
+  void set_country_count(std::int16_t n) const noexcept { store_int2(at(offset::country_count), n); }
+  // Entry i of the country stack, counted from 1.
+  std::span<char> country(std::size_t i) const noexcept { return field(offset::country_stack + (i - 1) * 2, 2); }
+  std::int16_t language_count() const noexcept { return load_int2(at(offset::language_count)); }
+  void set_language_count(std::int16_t n) const noexcept { store_int2(at(offset::language_count), n); }
+  std::span<char> language(std::size_t i) const noexcept { return field(offset::language_stack + (i - 1) * 3, 3); }
+
+  std::span<char> century_window() const noexcept { return field(offset::century_window, 2); }
+  std::span<char> window_start_yy() const noexcept { return field(offset::window_start_yy, 2); }
+  std::span<char> window_start_cc() const noexcept { return field(offset::window_start_cc, 2); }
+
+  // Stores the century window `start` (0 to 100, kept modulo 100) and the first year of the
+  // 100-year window that begins that many years before `current_year`.
+  void set_century_window(int start, int current_year) const noexcept {
+    const int w = start % 100;
+    const int cc = current_year / 100 % 100;
+    const int yy = current_year % 100;
+    store_digits(offset::century_window, 2, w);
+    store_digits(offset::window_start_yy, 2, w <= yy ? yy - w : yy + 100 - w);
+    store_digits(offset::window_start_cc, 2, w <= yy ? cc : cc - 1);
+  }
+
+  // An unsigned number as `width` EBCDIC display digits, and back (-1 when not all digits).
+  void store_digits(std::size_t off, std::size_t width, std::int64_t value) const noexcept {
+    for (std::size_t i = width; i-- > 0; value /= 10) base_[off + i] = static_cast<char>(0xF0 + value % 10);
+  }
+  std::int64_t digits(std::size_t off, std::size_t width) const noexcept {
+    std::int64_t value = 0;
+    for (std::size_t i = 0; i < width; ++i) {
+      const auto c = static_cast<unsigned char>(base_[off + i]);
+      if (c < 0xF0 || c > 0xF9) return -1;
+      value = value * 10 + (c - 0xF0);
+    }
+    return value;
+  }
+
+  std::int32_t user_field(int which) const noexcept {
+    return load_int4(at(which == 1 ? offset::user_field_1 : offset::user_field_2));
+  }
+  void set_user_field(int which, std::int32_t v) const noexcept {
+    store_int4(at(which == 1 ? offset::user_field_1 : offset::user_field_2), v);
+  }
+
+  bool host_is_ide_host() const noexcept { return base_[offset::host_is_ide_host] == 1; }
+  void set_host_is_ide_host(bool on) const noexcept { base_[offset::host_is_ide_host] = on ? 1 : 0; }
+  bool ide_link_up() const noexcept { return base_[offset::ide_link_up] == 1; }
+  void set_ide_link_up(bool on) const noexcept { base_[offset::ide_link_up] = on ? 1 : 0; }
+
+  std::int32_t heap0_initial() const noexcept { return load_int4(at(offset::heap0_initial)); }
+  void set_heap0_initial(std::int32_t v) const noexcept { store_int4(at(offset::heap0_initial), v); }
+  std::int32_t heap0_increment() const noexcept { return load_int4(at(offset::heap0_increment)); }
+  void set_heap0_increment(std::int32_t v) const noexcept { store_int4(at(offset::heap0_increment), v); }
+
+  std::span<char> heap_slot(std::size_t i) const noexcept {
+    return field(offset::heap_slots + (i - 1) * heap_slot_size, heap_slot_size);
+  }
+
+ private:
+  char* base_;
+};
+
+}  // namespace ovle::common

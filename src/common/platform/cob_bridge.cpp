@@ -1,0 +1,55 @@
+// Weak bindings to libcob: resolved when a GnuCOBOL program hosts the library, null in a plain C process.
+#include "common/platform/cob_bridge.hpp"
+
+// libcob's header has no C++ linkage block of its own.
+extern "C" {
+#include <libcob/common.h>
+}
+
+#pragma weak cob_is_initialized
+#pragma weak cob_get_global_ptr
+#pragma weak cob_get_num_params
+#pragma weak cob_external_addr
+#pragma weak cob_stop_run
+#pragma weak cob_sys_exit_proc
+
+namespace ovle::platform::cob {
+
+bool active() noexcept {
+  // libcob segfaults in most entry points before cob_init; cob_is_initialized is the safe probe.
+  return &cob_is_initialized != nullptr && cob_is_initialized() != 0;
+}
+
+std::optional<int> caller_argument_count() noexcept {
+  if (!active() || &cob_get_global_ptr == nullptr || &cob_get_num_params == nullptr) return std::nullopt;
+  const cob_global* global = cob_get_global_ptr();
+  // With no COBOL module running, the count is left over from an earlier CALL.
+  if (global == nullptr || global->cob_current_module == nullptr) return std::nullopt;
+  return cob_get_num_params();
+}
+
+void* external_address(const char* registered_name, int size) noexcept {
+  if (!active() || &cob_external_addr == nullptr) return nullptr;
+  return cob_external_addr(registered_name, size);
+}
+
+void stop_run(int return_code) noexcept {
+  if (active() && &cob_stop_run != nullptr) cob_stop_run(return_code);
+}
+
+bool install_exit_procedure(int (*procedure)()) noexcept {
+  if (!active() || &cob_sys_exit_proc == nullptr || &cob_get_global_ptr == nullptr) return false;
+  cob_global* global = cob_get_global_ptr();
+  if (global == nullptr) return false;
+  const unsigned char install = 0;
+  // CBL_EXIT_PROC takes the address of a procedure-pointer item, and checks the CALL's argument
+  // count: present it as a two-argument CALL and put the caller's count back afterwards.
+  void* pointer_item = reinterpret_cast<void*>(procedure);
+  const int saved_count = global->cob_call_params;
+  global->cob_call_params = 2;
+  const int rc = cob_sys_exit_proc(&install, &pointer_item);
+  global->cob_call_params = saved_count;
+  return rc == 0;
+}
+
+}  // namespace ovle::platform::cob

@@ -1,0 +1,95 @@
+// The COBOL intrinsic functions the services use, with their standard definitions.
+//
+// Integer dates count 1 January 1601 as day 1 (Gregorian calendar throughout). The date functions
+// are pure and constexpr; their preconditions are stated, and callers validate before calling.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+namespace ovle::platform::intrinsic {
+
+// Days from 1970-01-01 to y-m-d in the proleptic Gregorian calendar (Hinnant's days_from_civil).
+constexpr std::int64_t days_from_civil(std::int64_t y, unsigned m, unsigned d) noexcept {
+  y -= m <= 2;
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const auto yoe = static_cast<unsigned>(y - era * 400);
+  const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
+}
+
+struct civil_date {
+  std::int32_t year;
+  unsigned month;
+  unsigned day;
+};
+
+constexpr civil_date civil_from_days(std::int64_t z) noexcept {
+  z += 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const auto doe = static_cast<unsigned>(z - era * 146097);
+  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::int64_t y = static_cast<std::int64_t>(yoe) + era * 400;
+  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const unsigned mp = (5 * doy + 2) / 153;
+  const unsigned d = doy - (153 * mp + 2) / 5 + 1;
+  const unsigned m = mp < 10 ? mp + 3 : mp - 9;
+  return {static_cast<std::int32_t>(y + (m <= 2)), m, d};
+}
+
+inline constexpr std::int64_t epoch_1601 = days_from_civil(1601, 1, 1);
+
+constexpr bool is_leap_year(std::int32_t year) noexcept {
+  return year % 100 == 0 ? year % 400 == 0 : year % 4 == 0;
+}
+
+// INTEGER-OF-DATE. Precondition: yyyymmdd is a valid Gregorian date from 16010101 to 99991231.
+constexpr std::int32_t integer_of_date(std::int32_t yyyymmdd) noexcept {
+  return static_cast<std::int32_t>(days_from_civil(yyyymmdd / 10000, static_cast<unsigned>(yyyymmdd / 100 % 100),
+                                                   static_cast<unsigned>(yyyymmdd % 100)) -
+                                   epoch_1601 + 1);
+}
+
+// INTEGER-OF-DAY. Precondition: yyyyddd is a valid Julian date from 1601001 to 9999365.
+constexpr std::int32_t integer_of_day(std::int32_t yyyyddd) noexcept {
+  return static_cast<std::int32_t>(days_from_civil(yyyyddd / 1000, 1, 1) - epoch_1601 + yyyyddd % 1000);
+}
+
+// DATE-OF-INTEGER. Precondition: 1 <= n <= 3,067,671.
+constexpr std::int32_t date_of_integer(std::int32_t n) noexcept {
+  const civil_date c = civil_from_days(epoch_1601 + n - 1);
+  return c.year * 10000 + static_cast<std::int32_t>(c.month * 100 + c.day);
+}
+
+// DAY-OF-INTEGER. Precondition: 1 <= n <= 3,067,671.
+constexpr std::int32_t day_of_integer(std::int32_t n) noexcept {
+  const std::int32_t year = civil_from_days(epoch_1601 + n - 1).year;
+  return year * 1000 + static_cast<std::int32_t>(epoch_1601 + n - days_from_civil(year, 1, 1));
+}
+
+// REM: the remainder with the sign of the dividend. Precondition: divisor != 0.
+constexpr std::int64_t rem(std::int64_t dividend, std::int64_t divisor) noexcept { return dividend % divisor; }
+
+// MOD: the remainder with the sign of the divisor (floor division). Precondition: divisor != 0.
+constexpr std::int64_t mod(std::int64_t dividend, std::int64_t divisor) noexcept {
+  const std::int64_t r = dividend % divisor;
+  return (r != 0 && ((r < 0) != (divisor < 0))) ? r + divisor : r;
+}
+
+// NUMVAL of an ASCII text: leading and trailing blanks, an optional sign before or after the digits
+// ("+", "-", "CR", "DB"), and a decimal point. A text that is not of that form gives 0.
+double numval(std::string_view text) noexcept;
+
+// UPPER-CASE of EBCDIC text, in place: a-i, j-r and s-z to A-I, J-R and S-Z.
+constexpr void upper_case_ebcdic(char* text, std::size_t length) noexcept {
+  for (std::size_t i = 0; i < length; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if ((c >= 0x81 && c <= 0x89) || (c >= 0x91 && c <= 0x99) || (c >= 0xA2 && c <= 0xA9)) {
+      text[i] = static_cast<char>(c + 0x40);
+    }
+  }
+}
+
+}  // namespace ovle::platform::intrinsic

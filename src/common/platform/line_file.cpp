@@ -1,0 +1,58 @@
+// Line-sequential files with COBOL file status values, as the file handler reports them.
+#include <cerrno>
+
+#include "common/platform/platform.hpp"
+
+namespace ovle::platform {
+
+line_file::~line_file() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+std::string_view line_file::open(const std::string& path, mode how) {
+  if (file_ != nullptr) return "41";  // already open
+  const char* fopen_mode = how == mode::input ? "r" : how == mode::output ? "w" : "a";
+  file_ = std::fopen(path.c_str(), fopen_mode);
+  if (file_ != nullptr) return "00";
+  switch (errno) {
+    case ENOENT:
+    case ENOTDIR:
+      return "35";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return "37";
+    default:
+      return "30";
+  }
+}
+
+std::string_view line_file::write(std::string_view record) {
+  if (file_ == nullptr) return "48";
+  std::size_t length = record.size();
+  while (length > 0 && record[length - 1] == ' ') --length;
+  if (std::fwrite(record.data(), 1, length, file_) != length || std::fputc('\n', file_) == EOF) return "30";
+  return "00";
+}
+
+std::string_view line_file::read(std::string& record, std::size_t record_length) {
+  if (file_ == nullptr) return "47";
+  record.clear();
+  int c = std::fgetc(file_);
+  if (c == EOF) return std::ferror(file_) ? "30" : "10";
+  while (c != EOF && c != '\n') {
+    if (c != '\r' && record.size() < record_length) record.push_back(static_cast<char>(c));
+    c = std::fgetc(file_);
+  }
+  record.resize(record_length, ' ');
+  return "00";
+}
+
+std::string_view line_file::close() {
+  if (file_ == nullptr) return "42";
+  const bool ok = std::fclose(file_) == 0;
+  file_ = nullptr;
+  return ok ? "00" : "30";
+}
+
+}  // namespace ovle::platform

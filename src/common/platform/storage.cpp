@@ -1,0 +1,91 @@
+// Memory blocks (CBL_ALLOC_MEM, CBL_FREE_MEM) and in-memory streams (CBL_*_VFILE).
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <set>
+
+#include "common/platform/platform.hpp"
+
+namespace ovle::platform {
+namespace {
+
+std::set<void*>& blocks() {
+  static auto* live = new std::set<void*>();
+  return *live;
+}
+
+struct vfile_table {
+  std::map<std::uint16_t, std::vector<std::byte>> streams;
+  std::uint16_t next_id = 1;
+};
+
+vfile_table& vfiles() {
+  static auto* table = new vfile_table();
+  return *table;
+}
+
+}  // namespace
+
+void* allocate_memory(std::size_t size) noexcept {
+  try {
+    void* block = std::calloc(size == 0 ? 1 : size, 1);
+    if (block != nullptr) blocks().insert(block);
+    return block;
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+bool free_memory(void* block) noexcept {
+  auto& live = blocks();
+  const auto it = live.find(block);
+  if (it == live.end()) return false;
+  live.erase(it);
+  std::free(block);
+  return true;
+}
+
+std::uint16_t open_vfile() noexcept {
+  try {
+    auto& table = vfiles();
+    // Identifiers wrap past 65535 and skip 0 and those still open.
+    for (int tries = 0; tries < 0xFFFF; ++tries) {
+      const std::uint16_t id = table.next_id;
+      table.next_id = static_cast<std::uint16_t>(id == 0xFFFF ? 1 : id + 1);
+      if (!table.streams.contains(id)) {
+        table.streams.emplace(id, std::vector<std::byte>{});
+        return id;
+      }
+    }
+  } catch (...) {
+  }
+  return 0;
+}
+
+bool write_vfile(std::uint16_t id, std::size_t offset, std::span<const std::byte> data) noexcept {
+  try {
+    auto& streams = vfiles().streams;
+    const auto it = streams.find(id);
+    if (it == streams.end()) return false;
+    auto& bytes = it->second;
+    if (bytes.size() < offset + data.size()) bytes.resize(offset + data.size());
+    std::memcpy(bytes.data() + offset, data.data(), data.size());
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool read_vfile(std::uint16_t id, std::size_t offset, std::span<std::byte> buffer) noexcept {
+  auto& streams = vfiles().streams;
+  const auto it = streams.find(id);
+  if (it == streams.end()) return false;
+  const auto& bytes = it->second;
+  if (offset > bytes.size() || buffer.size() > bytes.size() - offset) return false;
+  std::memcpy(buffer.data(), bytes.data() + offset, buffer.size());
+  return true;
+}
+
+bool close_vfile(std::uint16_t id) noexcept { return vfiles().streams.erase(id) == 1; }
+
+}  // namespace ovle::platform

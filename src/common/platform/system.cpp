@@ -1,0 +1,150 @@
+// System facilities: operating-system type, environment, command line, console, clock, end of run.
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+
+#include <sys/time.h>
+
+#include "common/platform/cob_bridge.hpp"
+#include "common/platform/platform.hpp"
+
+namespace ovle::platform {
+namespace {
+
+std::optional<long> environment_integer(const char* name) {
+  const char* text = std::getenv(name);
+  if (text == nullptr || *text == '\0') return std::nullopt;
+  char* end = nullptr;
+  const long value = std::strtol(text, &end, 10);
+  if (*end != '\0') return std::nullopt;
+  return value;
+}
+
+std::string fit(std::string_view text, std::size_t length) {
+  std::string out(text.substr(0, length));
+  out.resize(length, ' ');
+  return out;
+}
+
+struct command_line_state {
+  bool replaced = false;
+  std::string text;
+};
+
+command_line_state& command_line_store() {
+  static auto* state = new command_line_state();
+  return *state;
+}
+
+std::vector<std::string>*& console_sink() {
+  static std::vector<std::string>* sink = nullptr;
+  return sink;
+}
+
+// Digits of CURRENT-DATE at these positions; the rest are the sign of the offset.
+bool is_current_date_form(std::string_view text) {
+  if (text.size() != 21) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const bool ok = i == 16 ? (c == '+' || c == '-') : (c >= '0' && c <= '9');
+    if (!ok) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<os_info> get_os_info() noexcept {
+  // OVLE_OSTYPE stands for the host: 1 Brantley Forge, 2 Quill Works, 3 and 4 Harbinger Console;
+  // 0 makes the query fail; any other number is an unrecognized platform. A test platform also
+  // reports a block length of its own through OVLE_OSINFO_LENGTH.
+  const long type = environment_integer("OVLE_OSTYPE").value_or(1);
+  if (type <= 0 || type > 0xFFFF) return std::nullopt;
+  const long length = environment_integer("OVLE_OSINFO_LENGTH").value_or(28);
+  return os_info{static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(type)};
+}
+
+std::optional<std::string> environment_value(std::string_view name, std::size_t length) {
+  const std::string key(name);
+  const char* value = std::getenv(key.c_str());
+  if (value == nullptr) return std::nullopt;
+  return fit(value, length);
+}
+
+std::string command_line() {
+  auto& store = command_line_store();
+  if (store.replaced) return fit(store.text, 100);
+  std::ifstream in("/proc/self/cmdline", std::ios::binary);
+  std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string text;
+  std::size_t start = raw.find('\0');  // skip the program name
+  while (start != std::string::npos && start + 1 < raw.size()) {
+    const std::size_t end = raw.find('\0', start + 1);
+    if (!text.empty()) text += ' ';
+    text += raw.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
+    start = end;
+  }
+  return fit(text, 100);
+}
+
+void set_command_line(std::string_view text) {
+  auto& store = command_line_store();
+  store.replaced = true;
+  store.text = fit(text, 100);
+}
+
+void console_line(std::string_view text) noexcept {
+  try {
+    if (auto* sink = console_sink()) {
+      sink->emplace_back(text);
+      return;
+    }
+  } catch (...) {
+    return;
+  }
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+void stop_run(int return_code) noexcept {
+  std::fflush(stdout);
+  cob::stop_run(return_code);
+  std::exit(return_code);
+}
+
+void install_exit_procedure(int (*procedure)()) noexcept {
+  if (cob::install_exit_procedure(procedure)) return;
+  static int (*installed)() = nullptr;
+  installed = procedure;
+  std::atexit([] {
+    if (installed != nullptr) installed();
+  });
+}
+
+std::array<char, 21> current_date() noexcept {
+  std::array<char, 21> out{};
+  if (const char* fixed = std::getenv("OVLE_CURRENT_DATE"); fixed != nullptr && is_current_date_form(fixed)) {
+    std::memcpy(out.data(), fixed, out.size());
+    return out;
+  }
+  timeval now{};
+  gettimeofday(&now, nullptr);
+  std::tm local{};
+  localtime_r(&now.tv_sec, &local);
+  const long offset_minutes = local.tm_gmtoff / 60;
+  const long magnitude = offset_minutes < 0 ? -offset_minutes : offset_minutes;
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d%02d%c%02ld%02ld", (local.tm_year + 1900) % 10000,
+                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                static_cast<int>(now.tv_usec / 10000), offset_minutes < 0 ? '-' : '+', magnitude / 60 % 100,
+                magnitude % 60);
+  std::memcpy(out.data(), buffer, out.size());
+  return out;
+}
+
+void testing::capture_console(std::vector<std::string>* sink) noexcept { console_sink() = sink; }
+
+}  // namespace ovle::platform

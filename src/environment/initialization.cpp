@@ -1,0 +1,211 @@
+// OV-PIPI's first initialization and the host detection shared with OVLEINIT.
+#include "environment/initialization.hpp"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "common/ebcdic.hpp"
+#include "common/frame.hpp"
+#include "common/platform/platform.hpp"
+
+namespace ovle::environment {
+namespace {
+
+using common::ov_le_external;
+using namespace common::ebcdic;
+
+constexpr std::int32_t ide_category = 262144;
+// Return code of a run unit stopped because the host cannot be told.
+constexpr int stop_return_code = 16;
+
+bool& sysout_ascii() {
+  static bool ascii = false;
+  return ascii;
+}
+
+char host_for_type(std::uint16_t type) {
+  switch (type) {
+    case 1: return ov_le_external::host_brantley_forge;
+    case 2: return ov_le_external::host_quill_works;
+    case 3:
+    case 4: return ov_le_external::host_harbinger;
+    default: return 0;
+  }
+}
+
+bool is_host_b_or_q(ov_le_external area) {
+  return area.host_code() == ov_le_external::host_brantley_forge || area.host_code() == ov_le_external::host_quill_works;
+}
+
+void fill(std::span<char> field, char c) { std::fill(field.begin(), field.end(), c); }
+
+// The eight digits of a HEAP size, and the same as a binary number where the area keeps one.
+void store_heap_defaults(ov_le_external area, bool small) {
+  const std::int32_t size = small ? 4096 : 32768;
+  area.store_digits(ov_le_external::offset::heap_initial, 8, size);
+  area.store_digits(ov_le_external::offset::heap_increment, 8, size);
+  *area.at(ov_le_external::offset::heap_location) = zero;
+  *area.at(ov_le_external::offset::heap_keep_free) = zero;
+  area.store_digits(ov_le_external::offset::heap_below_initial, 8, small ? 4096 : 8192);
+  area.store_digits(ov_le_external::offset::heap_below_increment, 8, 4096);
+  area.set_heap0_initial(size);
+  area.set_heap0_increment(size);
+}
+
+void store_parameter_string(ov_le_external area, std::string_view text) {
+  common::store_padded(area.parameter_string().data(), 100, text.substr(0, 100), blank);
+}
+
+bool all_blank(std::span<const char> text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c == blank; });
+}
+
+// Parameter string: PARM where settings come from the environment; then, when still blank, the
+// user parameters OVLEINIT handed over, or else the command line (written back unchanged).
+void set_parameter_string(ov_le_external area, const initializer_arguments& args) {
+  if (!area.ide_link_up() && !is_host_b_or_q(area)) {
+    if (auto parm = platform::environment_value("PARM", 100); parm && parm->substr(0, 4) != "PARM") {
+      store_parameter_string(area, platform::ebcdic_from_ascii(*parm));
+    }
+  }
+  if (!all_blank(area.parameter_string())) return;
+  if (args.user_parameters) {
+    store_parameter_string(area, *args.user_parameters);
+    return;
+  }
+  const std::string line = platform::command_line();
+  store_parameter_string(area, platform::ebcdic_from_ascii(line));
+  platform::set_command_line(line);
+}
+
+// The command-line step: the user parameters replace the parameter string.
+void apply_command_line_step(ov_le_external area, const initializer_arguments& args) {
+  if (args.user_parameters) store_parameter_string(area, *args.user_parameters);
+}
+
+void first_initialization(ov_le_external area) {
+  const auto now = platform::current_date();
+  std::string stamp = platform::ebcdic_from_ascii({now.data(), now.size()});
+  std::memcpy(area.init_date_time().data(), stamp.data(), stamp.size());
+  area.set_state(ov_le_external::initialized);
+
+  fill(area.field(ov_le_external::offset::country_stack, 2), blank);
+  area.set_country_count(1);
+  area.set_language_count(1);
+  area.store_digits(ov_le_external::offset::language_number, 6, 0);  // 628 to 633
+  *area.at(ov_le_external::offset::gmt_sign) = blank;
+  area.store_digits(ov_le_external::offset::gmt_hhmm, 4, 0);
+  fill(area.parameter_string(), blank);
+  std::memset(area.at(ov_le_external::offset::heap0_initial), 0, ov_le_external::offset::stream_id - ov_le_external::offset::heap0_initial);
+  area.set_user_field(1, 0);
+  area.set_user_field(2, 0);
+  std::memset(area.at(ov_le_external::offset::stream_id), 0, 2);
+  std::memset(area.at(ov_le_external::offset::stream_top), 0, 4);
+  area.at(ov_le_external::offset::slot_count)[0] = '\x00';
+  area.at(ov_le_external::offset::slot_count)[1] = '\x0C';
+}
+
+int current_year() {
+  const auto now = platform::current_date();
+  return (now[0] - '0') * 1000 + (now[1] - '0') * 100 + (now[2] - '0') * 10 + (now[3] - '0');
+}
+
+}  // namespace
+
+void detect_host_for_initializer(ov_le_external area) noexcept {
+  area.set_host_is_ide_host(false);
+  area.set_ide_link_up(false);
+  area.set_host_code(ov_le_external::host_unrecognized);
+  const auto info = platform::get_os_info();
+  if (!info) return;
+  const char host = host_for_type(info->os_type);
+  if (host == 0) {
+    platform::console_line("Unknown Platform");
+    platform::stop_run(stop_return_code);
+  }
+  area.set_host_code(host);
+  if (host == ov_le_external::host_harbinger) {
+    area.set_host_is_ide_host(true);
+    if (platform::ide_link::load() && platform::ide_link::is_ide_up() == 0) area.set_ide_link_up(true);
+  }
+}
+
+void detect_host_for_ovleinit(ov_le_external area) noexcept {
+  area.set_state(ov_le_external::reinit_requested);
+  area.set_host_code(ov_le_external::host_unrecognized);
+  const auto info = platform::get_os_info();
+  if (!info) return;
+  if (const char host = host_for_type(info->os_type); host != 0) {
+    area.set_host_code(host);
+    return;
+  }
+  if (info->block_length == 28) return;
+  std::string value = platform::environment_value("LETESTPLATFORM", 8).value_or(std::string(8, ' '));
+  value = platform::ebcdic_from_ascii(value);
+  if (value == "BF      "_e) area.set_host_code(ov_le_external::host_brantley_forge);
+  else if (value == "QW      "_e) area.set_host_code(ov_le_external::host_quill_works);
+  else if (value == "HCN     "_e) area.set_host_code(ov_le_external::host_harbinger);
+  else {
+    platform::console_line("No LE test platform set");
+    platform::stop_run(stop_return_code);
+  }
+}
+
+void initialize_environment(ov_le_external area, const initializer_arguments& args) noexcept {
+  try {
+    const bool small_defaults = args.function == 2;
+    first_initialization(area);
+    detect_host_for_initializer(area);
+    if (is_host_b_or_q(area)) sysout_ascii() = common::program_info_query(3) == 3;
+    area.set_century_window(80, current_year());
+    store_heap_defaults(area, small_defaults);
+    set_parameter_string(area, args);
+    if (area.ide_link_up() || is_host_b_or_q(area)) apply_command_line_step(area, args);
+  } catch (...) {
+    // Allocation failure in a setting: the area keeps what was stored so far.
+  }
+}
+
+bool sysout_caller_is_ascii() noexcept { return sysout_ascii(); }
+
+split_switches decide_switches(ov_le_external area) noexcept {
+  if (area.host_code() == ov_le_external::host_harbinger) {
+    split_switches s{false, false};
+    if (!platform::ide_link::load()) return s;
+    if (platform::ide_link::is_ide_up() == 0 && platform::ide_link::connect_database() == 0) {
+      std::int32_t value = 0;
+      s.pass_through = platform::ide_link::get_dest_int(ide_category, 8391, value) == 0 && value == 1;
+      if (s.pass_through) {
+        value = 0;
+        s.user_parameters_first = platform::ide_link::get_dest_int(ide_category, 8377, value) == 0 && value == 1;
+      }
+    }
+    platform::ide_link::release_database();
+    platform::ide_link::close();
+    return s;
+  }
+  split_switches s{true, true};
+  if (area.host_code() == ov_le_external::host_quill_works && !platform::call_le370_lbr()) return s;
+  // The configuration entry "CBLO...": CBLOPTS(OFF) puts the run-time options first.
+  using configuration_program = int(const std::int16_t*, const char*, char*, std::int16_t*);
+  if (auto* configuration = platform::find_program_as<configuration_program>("OVLE-CFG")) {
+    const std::int16_t search = 2;
+    std::string key("CBLO"_e);
+    key.resize(20, blank);
+    char value[256];
+    std::int16_t status = 0;
+    configuration(&search, key.data(), value, &status);
+    const std::string_view entry(value, sizeof value);
+    if (!all_blank(std::span<const char>(value, sizeof value))) {
+      if (const auto paren = entry.find('\x4D'); paren != std::string_view::npos) {  // "("
+        if (const auto o = entry.find("O"_e, paren); o != std::string_view::npos && entry.substr(o, 3) == "OFF"_e) {
+          s.user_parameters_first = false;
+        }
+      }
+    }
+  }
+  return s;
+}
+
+}  // namespace ovle::environment

@@ -1,0 +1,1 @@
+#include "ovle_test.hpp"
