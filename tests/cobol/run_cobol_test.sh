@@ -1,0 +1,30 @@
+#!/bin/sh
+# Compiles one COBOL test program with cobc and runs it against libovle.so.
+#   run_cobol_test.sh COBC static|dynamic PROGRAM.cbl LIBOVLE.so COPYBOOK_DIR WORK_DIR
+# static:  cobc -fstatic-call, linked with -lovle (the CALLs bind at link time);
+# dynamic: a plain dynamic CALL, the library preloaded with COB_PRE_LOAD.
+# Lines "      * ENV NAME=VALUE" in the program set the environment of the run.
+# The program prints only its failures and ends with a non-zero RETURN-CODE on one.
+set -eu
+cobc=$1 binding=$2 program=$3 library=$4 copybooks=$5 work=$6
+stem=$(basename "$program" .cbl)
+libdir=$(dirname "$library")
+mkdir -p "$work"
+exe="$work/${stem}_$binding"
+case "$binding" in
+  static)
+    "$cobc" -x -fstatic-call -I "$copybooks" -o "$exe" "$program" -L "$libdir" -lovle -Q "-Wl,-rpath,$libdir"
+    ;;
+  dynamic)
+    "$cobc" -x -I "$copybooks" -o "$exe" "$program"
+    COB_PRE_LOAD=$library
+    export COB_PRE_LOAD
+    ;;
+  *) echo "unknown binding $binding" >&2; exit 2 ;;
+esac
+# The program's own settings, then run it from its work folder.
+for setting in $(sed -n 's/^      \* ENV \([A-Za-z_][A-Za-z0-9_]*=[^ ]*\).*/\1/p' "$program"); do
+  export "${setting?}"
+done
+cd "$work"
+"$exe"
