@@ -170,6 +170,345 @@ OVLE_API int CEESCEN(const ovle_int4* century_start, ovle_feedback* fc) OVLE_NOE
 
 /* ==== Math, bits and random numbers ==================================================================== */
 
+/*
+ * The CEES math services (program CEEMATH). A name is CEES + type + function code: I = INT4
+ * (PIC S9(9) BINARY, big-endian), S = FLOAT4 (COMP-1), D = FLOAT8 (COMP-2).
+ *
+ *   Arguments: x (or x1, x2), then the feedback code, then the result - the feedback code comes
+ *   BEFORE the result. All by reference; the result has the type of the first argument except for
+ *   NIN (INT4). The feedback code may be OMITTED; a missing x or result gets nothing written
+ *   through it and returns the library's own condition (severity 4, message 9999, "OVX").
+ *   On a domain failure the result is set to 0 (CEESIXPI: the last product that fitted) and the
+ *   feedback code holds the condition below, facility "CEE" in the caller's code set; byte 4 is
+ *   X'51' (severity 2, control 1) except for MOD, X'48' (severity 1, control 0). The math services
+ *   never run the environment initialization and write no message.
+ *
+ *   Values: the transcendental functions are computed in double precision and rounded once to the
+ *   argument's type. Powers (XPS, XPD, SXPI, DXPI and the terms of SNH, CSH, TNH) are formed as
+ *   10 ** (y * log10(x)): 0 when x is 0 (even for y = 0), 1 when y is 0; the relative error grows
+ *   with |y * log10(x)| (2 ** 3 gives 7.999999999999999; use CEESIXPI for exact integer powers).
+ *   SNH, CSH and TNH sum their series up to the term x ** 100 / 100!, in the argument's precision,
+ *   stopping when a term no longer changes the sum: accurate to a few units of the last place for
+ *   |x| up to about 40, short of the true values beyond.
+ *
+ *   Where the definitions leave the choice open:
+ *   - Limits are compared in the argument's format (a FLOAT4 is compared with 174.673 and 175.366
+ *     rounded to FLOAT4), so the limit itself is inside the domain.
+ *   - A NaN argument fails the domain check of every function that has one. The functions without
+ *     a condition never return NaN: where the value would be NaN the result is 0, no condition.
+ *   - A value beyond the FLOAT4 range (or a FLOAT8 power beyond it) is stored as +/- infinity,
+ *     without a condition (e.g. CEESSEXP of 100).
+ *   - Negative base in the powers: |x| ** y, negated when y is an odd integer; with a non-integral
+ *     y there is no real power and XPS, XPD return 0, without a condition.
+ *   - CTN of 0: result 0, severity 2, message 2017.
+ *   - TNH: the even sum is at least 1, never 0; when it overflows (|x| above about 1,200 for
+ *     FLOAT8, about 89 for FLOAT4) the result is 1 with the sign of x.
+ *   - INT4 results that do not fit: ABS, SGN, DIM give 2,147,483,647 (ABS of -2,147,483,648); NIN
+ *     gives the nearest INT4 (-2,147,483,648 or 2,147,483,647), and 0 for NaN.
+ *   - MOD of FLOAT4/FLOAT8 is the exact remainder x1 - x2 * floor(x1 / x2), rounded once; an
+ *     infinite x1 or a NaN operand fails like x2 = 0.
+ */
+
+/*
+ * CEEMATH: attaches the shared run-time area and returns; the services below are its entry points.
+ *   No arguments. Conditions: none (no feedback code).
+ *   CALL 'CEEMATH'
+ */
+OVLE_API int CEEMATH(void) OVLE_NOEXCEPT;
+
+/*
+ * CEESIABS, CEESSABS, CEESDABS (ABS): absolute value of x.
+ *   x       INT4 / COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  same type as x, out.
+ *   CALL 'CEESDABS' USING X FC RESULT
+ */
+OVLE_API int CEESIABS(const ovle_int4* x, ovle_feedback* fc, ovle_int4* result) OVLE_NOEXCEPT;
+OVLE_API int CEESSABS(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDABS(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSACS, CEESDACS (ACS): arccosine of x, in radians (0 to pi).
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2016 when ABS(x) is greater than 1.
+ *   result  same type as x, out.
+ *   CALL 'CEESDACS' USING X FC RESULT
+ */
+OVLE_API int CEESSACS(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDACS(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSASN, CEESDASN (ASN): arcsine of x, in radians (-pi/2 to pi/2).
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2016 when ABS(x) is greater than 1.
+ *   result  same type as x, out.
+ *   CALL 'CEESDASN' USING X FC RESULT
+ */
+OVLE_API int CEESSASN(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDASN(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSATH, CEESDATH (ATH): inverse hyperbolic tangent of x.
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2017 when ABS(x) is not less than 1.
+ *   result  same type as x, out.
+ *   CALL 'CEESDATH' USING X FC RESULT
+ */
+OVLE_API int CEESSATH(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDATH(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSATN, CEESDATN (ATN): arctangent of x, in radians.
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  same type as x, out.
+ *   CALL 'CEESDATN' USING X FC RESULT
+ */
+OVLE_API int CEESSATN(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDATN(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSAT2, CEESDAT2 (AT2): arctangent of x1 / x2 in the quadrant of the signs of x1 and x2,
+ * in radians (-pi to pi).
+ *   x1, x2  COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2014 when x1 and x2 are both 0 (or one is NaN).
+ *   result  same type as x1, out.
+ *   CALL 'CEESDAT2' USING X1 X2 FC RESULT
+ */
+OVLE_API int CEESSAT2(const float* x1, const float* x2, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDAT2(const double* x1, const double* x2, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSCOS, CEESDCOS (COS): cosine of x (radians).
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2017 when ABS(x) is greater than 823549 (COMP-1) or
+ *           3.5371188E15 (COMP-2).
+ *   result  same type as x, out.
+ *   CALL 'CEESDCOS' USING X FC RESULT
+ */
+OVLE_API int CEESSCOS(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDCOS(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSCSH, CEESDCSH (CSH): hyperbolic cosine of x, by the even series.
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2016 when ABS(x) is greater than 175.366.
+ *   result  same type as x, out.
+ *   CALL 'CEESDCSH' USING X FC RESULT
+ */
+OVLE_API int CEESSCSH(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDCSH(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSCTN, CEESDCTN (CTN): cotangent of x (radians), as 1 / tan(x).
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2017 when ABS(x) is greater than 823549 (COMP-1) or
+ *           3.5371188E15 (COMP-2), and when x is 0.
+ *   result  same type as x, out.
+ *   CALL 'CEESDCTN' USING X FC RESULT
+ */
+OVLE_API int CEESSCTN(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDCTN(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESIDIM, CEESSDIM, CEESDDIM (DIM): ABS(ABS(x1) - ABS(x2)).
+ *   x1, x2  INT4 / COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  same type as x1, out.
+ *   CALL 'CEESIDIM' USING X1 X2 FC RESULT
+ */
+OVLE_API int CEESIDIM(const ovle_int4* x1, const ovle_int4* x2, ovle_feedback* fc, ovle_int4* result) OVLE_NOEXCEPT;
+OVLE_API int CEESSDIM(const float* x1, const float* x2, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDDIM(const double* x1, const double* x2, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSEXP, CEESDEXP (EXP): e raised to x.
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2009 when ABS(x) is greater than 174.673.
+ *   result  same type as x, out.
+ *   CALL 'CEESDEXP' USING X FC RESULT
+ */
+OVLE_API int CEESSEXP(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDEXP(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSINT, CEESDINT (INT): integer part of x (truncation toward zero).
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  same type as x, out.
+ *   CALL 'CEESDINT' USING X FC RESULT
+ */
+OVLE_API int CEESSINT(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDINT(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSLG1, CEESDLG1 (LG1): common logarithm of x.
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2012 when x is not greater than 0.
+ *   result  same type as x, out.
+ *   CALL 'CEESDLG1' USING X FC RESULT
+ */
+OVLE_API int CEESSLG1(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDLG1(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSLG2, CEESDLG2 (LG2): binary logarithm of x, as log10(x) * 3.3219280948873622.
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2012 when x is not greater than 0.
+ *   result  same type as x, out.
+ *   CALL 'CEESDLG2' USING X FC RESULT
+ */
+OVLE_API int CEESSLG2(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDLG2(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSLOG, CEESDLOG (LOG): natural logarithm of x.
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2012 when x is not greater than 0.
+ *   result  same type as x, out.
+ *   CALL 'CEESDLOG' USING X FC RESULT
+ */
+OVLE_API int CEESSLOG(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDLOG(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESIMOD, CEESSMOD, CEESDMOD (MOD): remainder with the sign of x2. INT4: FUNCTION MOD(x1, x2);
+ * COMP-1, COMP-2: x1 - x2 * floor(x1 / x2).
+ *   x1, x2  INT4 / COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 1, message 9999, byte 4 X'48' (control 0), facility "CEE" when
+ *           x2 is 0 (COMP-1, COMP-2 also when x1 is infinite or an operand is NaN).
+ *   result  same type as x1, out.
+ *   CALL 'CEESIMOD' USING X1 X2 FC RESULT
+ */
+OVLE_API int CEESIMOD(const ovle_int4* x1, const ovle_int4* x2, ovle_feedback* fc, ovle_int4* result) OVLE_NOEXCEPT;
+OVLE_API int CEESSMOD(const float* x1, const float* x2, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDMOD(const double* x1, const double* x2, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSNIN, CEESDNIN (NIN): nearest integer to x, as INT4; halves away from zero (2.5 gives 3,
+ * -2.5 gives -3).
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  INT4, out.
+ *   CALL 'CEESDNIN' USING X FC RESULT-INT4
+ */
+OVLE_API int CEESSNIN(const float* x, ovle_feedback* fc, ovle_int4* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDNIN(const double* x, ovle_feedback* fc, ovle_int4* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSNWN, CEESDNWN (NWN): nearest whole number to x, in x's type; halves away from zero.
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  same type as x, out.
+ *   CALL 'CEESDNWN' USING X FC RESULT
+ */
+OVLE_API int CEESSNWN(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDNWN(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESISGN, CEESSSGN, CEESDSGN (SGN): transfer of sign: ABS(x1) when x2 is not negative,
+ * -ABS(x1) when x2 is negative.
+ *   x1, x2  INT4 / COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  same type as x1, out.
+ *   CALL 'CEESISGN' USING X1 X2 FC RESULT
+ */
+OVLE_API int CEESISGN(const ovle_int4* x1, const ovle_int4* x2, ovle_feedback* fc, ovle_int4* result) OVLE_NOEXCEPT;
+OVLE_API int CEESSSGN(const float* x1, const float* x2, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDSGN(const double* x1, const double* x2, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSSIN, CEESDSIN (SIN): sine of x (radians).
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2017 when ABS(x) is greater than 823549 (COMP-1) or
+ *           3.5371188E15 (COMP-2).
+ *   result  same type as x, out.
+ *   CALL 'CEESDSIN' USING X FC RESULT
+ */
+OVLE_API int CEESSSIN(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDSIN(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSSNH, CEESDSNH (SNH): hyperbolic sine of x, by the odd series.
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2016 when ABS(x) is greater than 175.366.
+ *   result  same type as x, out.
+ *   CALL 'CEESDSNH' USING X FC RESULT
+ */
+OVLE_API int CEESSSNH(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDSNH(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSSQT, CEESDSQT (SQT): square root of x.
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2010 when x is not greater than 0 (also for 0).
+ *   result  same type as x, out.
+ *   CALL 'CEESDSQT' USING X FC RESULT
+ */
+OVLE_API int CEESSSQT(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDSQT(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSTAN, CEESDTAN (TAN): tangent of x (radians).
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 2, message 2017 when ABS(x) is greater than 823549 (COMP-1) or
+ *           3.5371188E15 (COMP-2).
+ *   result  same type as x, out.
+ *   CALL 'CEESDTAN' USING X FC RESULT
+ */
+OVLE_API int CEESSTAN(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDTAN(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSTNH, CEESDTNH (TNH): hyperbolic tangent of x, the odd series divided by the even series.
+ *   x       COMP-1 / COMP-2, in.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  same type as x, out.
+ *   CALL 'CEESDTNH' USING X FC RESULT
+ */
+OVLE_API int CEESSTNH(const float* x, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDTNH(const double* x, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESIXPI, CEESSXPI, CEESDXPI (XPI): x raised to the INT4 power n.
+ *   x       INT4 / COMP-1 / COMP-2, in.
+ *   n       INT4, in.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions (CEESIXPI only): severity 2, message 2021 when a product reaches
+ *           1,000,000,000 in magnitude; the result then holds the last product below it.
+ *   result  same type as x, out. CEESIXPI: 0 when x is 0 or n is negative, 1 when n is 0.
+ *   CALL 'CEESIXPI' USING X N FC RESULT
+ */
+OVLE_API int CEESIXPI(const ovle_int4* x, const ovle_int4* n, ovle_feedback* fc, ovle_int4* result) OVLE_NOEXCEPT;
+OVLE_API int CEESSXPI(const float* x, const ovle_int4* n, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDXPI(const double* x, const ovle_int4* n, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESSXPS (XPS), CEESDXPD (XPD): x raised to the power y, of the same type.
+ *   x, y    COMP-1 (XPS) / COMP-2 (XPD), in.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  same type as x, out: 0 when x is 0, 1 when y is 0.
+ *   CALL 'CEESDXPD' USING X Y FC RESULT
+ */
+OVLE_API int CEESSXPS(const float* x, const float* y, ovle_feedback* fc, float* result) OVLE_NOEXCEPT;
+OVLE_API int CEESDXPD(const double* x, const double* y, ovle_feedback* fc, double* result) OVLE_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif

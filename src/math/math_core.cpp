@@ -1,0 +1,340 @@
+// The math functions of CEEMATH: domain checks, the power routine and the hyperbolic series.
+#include "math/math_core.hpp"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <type_traits>
+
+#include "common/platform/intrinsics.hpp"
+
+namespace ovle::math {
+namespace {
+
+// A successful value. NaN never reaches the caller: where it would, the result is 0.
+template <typename T>
+outcome<T> computed(T value) noexcept {
+  if constexpr (std::is_floating_point_v<T>) {
+    if (std::isnan(value)) value = T{0};
+  }
+  return {value, std::nullopt};
+}
+
+template <typename T>
+outcome<T> failed(const common::condition& c, T value = T{0}) noexcept {
+  return {value, c};
+}
+
+// A double-precision value rounded once to the argument's type.
+template <typename T>
+outcome<T> computed_from(double value) noexcept {
+  return computed(static_cast<T>(value));
+}
+
+// |x| <= limit, with the limit in the argument's format; false for NaN.
+template <typename T>
+bool within(T x, double limit) noexcept {
+  return std::fabs(x) <= static_cast<T>(limit);
+}
+
+template <typename T>
+constexpr double trigonometric_limit =
+    std::is_same_v<T, float> ? trigonometric_limit_float4 : trigonometric_limit_float8;
+
+std::int32_t saturated(std::int64_t value) noexcept {
+  constexpr std::int64_t low = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t high = std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(value < low ? low : value > high ? high : value);
+}
+
+// k! for k = 0 .. 100, each the double nearest to the exact factorial: the products are formed in
+// extended precision at compile time and rounded once.
+constexpr std::array<double, 101> factorials = [] {
+  std::array<double, 101> table{};
+  long double product = 1.0L;
+  for (std::size_t k = 0; k < table.size(); ++k) {
+    if (k > 0) product *= static_cast<long double>(k);
+    table[k] = static_cast<double>(product);
+  }
+  return table;
+}();
+
+// Trigonometric functions share the check on the size of the argument.
+template <typename T, typename Function>
+outcome<T> trigonometric(T x, Function function) noexcept {
+  if (!within(x, trigonometric_limit<T>)) return failed<T>(trigonometric_domain);
+  return computed_from<T>(function(static_cast<double>(x)));
+}
+
+}  // namespace
+
+double power_routine(double x, double y) noexcept {
+  if (x == 0) return 0;
+  if (y == 0) return 1;
+  if (x > 0) return ::exp10(y * std::log10(x));
+  if (!(x < 0)) return x;                  // NaN
+  if (std::trunc(y) != y) return 0;        // no real power (also a NaN exponent)
+  const double magnitude = ::exp10(y * std::log10(-x));
+  const bool odd = std::fabs(y) < 0x1p53 && std::fmod(y, 2.0) != 0;
+  return odd ? -magnitude : magnitude;
+}
+
+template <typename T>
+T hyperbolic_series(T x, T start, int first) noexcept {
+  T sum = start;
+  if (x == 0) return sum;  // every term is 0, so the first addition already leaves the sum as it is
+  // The power routine's logarithm depends on x alone: it is taken once for all terms.
+  const double magnitude_log = std::log10(std::fabs(static_cast<double>(x)));
+  const bool negative = x < 0;
+  for (int k = first; k <= 100; k += 2) {
+    double term = ::exp10(static_cast<double>(k) * magnitude_log) / factorials[static_cast<std::size_t>(k)];
+    if (negative && k % 2 != 0) term = -term;
+    const T next = static_cast<T>(sum + term);
+    const T change = std::fabs(next - sum);
+    sum = next;
+    if (change == 0) break;
+  }
+  return sum;
+}
+
+template <typename T>
+outcome<T> square_root(T x) noexcept {
+  if (!(x > 0)) return failed<T>(square_root_domain);
+  return computed_from<T>(std::sqrt(static_cast<double>(x)));
+}
+
+template <typename T>
+outcome<T> natural_log(T x) noexcept {
+  if (!(x > 0)) return failed<T>(logarithm_domain);
+  return computed_from<T>(std::log(static_cast<double>(x)));
+}
+
+template <typename T>
+outcome<T> common_log(T x) noexcept {
+  if (!(x > 0)) return failed<T>(logarithm_domain);
+  return computed_from<T>(std::log10(static_cast<double>(x)));
+}
+
+template <typename T>
+outcome<T> binary_log(T x) noexcept {
+  if (!(x > 0)) return failed<T>(logarithm_domain);
+  return computed_from<T>(std::log10(static_cast<double>(x)) * log2_of_10);
+}
+
+template <typename T>
+outcome<T> exponential(T x) noexcept {
+  if (!within(x, exponential_limit)) return failed<T>(exponential_domain);
+  return computed_from<T>(std::exp(static_cast<double>(x)));
+}
+
+template <typename T>
+outcome<T> sine(T x) noexcept {
+  return trigonometric(x, [](double v) { return std::sin(v); });
+}
+
+template <typename T>
+outcome<T> cosine(T x) noexcept {
+  return trigonometric(x, [](double v) { return std::cos(v); });
+}
+
+template <typename T>
+outcome<T> tangent(T x) noexcept {
+  return trigonometric(x, [](double v) { return std::tan(v); });
+}
+
+template <typename T>
+outcome<T> cotangent(T x) noexcept {
+  if (x == 0) return failed<T>(trigonometric_domain);
+  return trigonometric(x, [](double v) { return 1.0 / std::tan(v); });
+}
+
+template <typename T>
+outcome<T> arcsine(T x) noexcept {
+  if (!within(x, 1.0)) return failed<T>(hyperbolic_domain);
+  return computed_from<T>(std::asin(static_cast<double>(x)));
+}
+
+template <typename T>
+outcome<T> arccosine(T x) noexcept {
+  if (!within(x, 1.0)) return failed<T>(hyperbolic_domain);
+  return computed_from<T>(std::acos(static_cast<double>(x)));
+}
+
+template <typename T>
+outcome<T> arctangent(T x) noexcept {
+  return computed_from<T>(std::atan(static_cast<double>(x)));
+}
+
+template <typename T>
+outcome<T> inverse_hyperbolic_tangent(T x) noexcept {
+  if (!(std::fabs(x) < T{1})) return failed<T>(trigonometric_domain);
+  return computed_from<T>(std::atanh(static_cast<double>(x)));
+}
+
+template <typename T>
+outcome<T> hyperbolic_sine(T x) noexcept {
+  if (!within(x, hyperbolic_limit)) return failed<T>(hyperbolic_domain);
+  return computed(hyperbolic_series(x, x, 3));
+}
+
+template <typename T>
+outcome<T> hyperbolic_cosine(T x) noexcept {
+  if (!within(x, hyperbolic_limit)) return failed<T>(hyperbolic_domain);
+  return computed(hyperbolic_series(x, T{1}, 2));
+}
+
+template <typename T>
+outcome<T> hyperbolic_tangent(T x) noexcept {
+  if (std::isnan(x)) return computed(T{0});
+  const T odd = hyperbolic_series(x, x, 3);
+  const T even = hyperbolic_series(x, T{1}, 2);
+  if (!std::isfinite(even)) return computed(std::copysign(T{1}, x));
+  return computed(static_cast<T>(odd / even));
+}
+
+template <typename T>
+outcome<T> integer_part(T x) noexcept {
+  return computed(std::trunc(x));
+}
+
+// x + 0.5 rounded down for x >= 0 and halves away from zero below 0: both are round-half-away,
+// which std::round computes exactly (adding 0.5 in floating point would round 0.49999999999999994
+// up to 1).
+template <typename T>
+outcome<T> nearest_whole(T x) noexcept {
+  return computed(std::round(x));
+}
+
+template <typename T>
+outcome<std::int32_t> nearest_integer(T x) noexcept {
+  const T whole = std::round(x);
+  if (std::isnan(whole)) return computed(std::int32_t{0});
+  // The INT4 bounds are exact in both formats; compare before converting.
+  if (whole >= static_cast<T>(0x1p31)) return computed(std::numeric_limits<std::int32_t>::max());
+  if (whole < static_cast<T>(-0x1p31)) return computed(std::numeric_limits<std::int32_t>::min());
+  return computed(static_cast<std::int32_t>(whole));
+}
+
+template <typename T>
+outcome<T> arctangent2(T x1, T x2) noexcept {
+  if ((x1 == 0 && x2 == 0) || std::isnan(x1) || std::isnan(x2)) return failed<T>(arctangent2_domain);
+  return computed_from<T>(std::atan2(static_cast<double>(x1), static_cast<double>(x2)));
+}
+
+template <typename T>
+outcome<T> power(T x, T y) noexcept {
+  return computed_from<T>(power_routine(static_cast<double>(x), static_cast<double>(y)));
+}
+
+template <typename T>
+outcome<T> power_by_int(T x, std::int32_t n) noexcept {
+  return computed_from<T>(power_routine(static_cast<double>(x), static_cast<double>(n)));
+}
+
+outcome<std::int32_t> int_power(std::int32_t x, std::int32_t n) noexcept {
+  if (x == 0 || n < 0) return computed(std::int32_t{0});
+  if (n == 0) return computed(std::int32_t{1});
+  if (x == 1 || x == -1) return computed(x == -1 && n % 2 != 0 ? std::int32_t{-1} : std::int32_t{1});
+  // Nine decimal digits, the limit of a PIC S9(9) item, not the 32-bit limit.
+  constexpr std::int64_t limit = 1'000'000'000;
+  std::int64_t result = x;
+  for (std::int32_t i = 1; i < n; ++i) {
+    const std::int64_t product = result * x;  // |result| < 2**31 and |x| <= 2**31: no overflow
+    if (product >= limit || product <= -limit) {
+      return failed(integer_power_overflow, static_cast<std::int32_t>(result));
+    }
+    result = product;
+  }
+  return computed(static_cast<std::int32_t>(result));
+}
+
+template <typename T>
+outcome<T> absolute(T x) noexcept {
+  if constexpr (std::is_integral_v<T>) {
+    return computed(saturated(x < 0 ? -std::int64_t{x} : std::int64_t{x}));
+  } else {
+    return computed(std::fabs(x));
+  }
+}
+
+template <typename T>
+outcome<T> transfer_sign(T x1, T x2) noexcept {
+  if constexpr (std::is_integral_v<T>) {
+    const std::int64_t magnitude = x1 < 0 ? -std::int64_t{x1} : std::int64_t{x1};
+    return computed(saturated(x2 < 0 ? -magnitude : magnitude));
+  } else {
+    return computed(x2 < 0 ? -std::fabs(x1) : std::fabs(x1));
+  }
+}
+
+template <typename T>
+outcome<T> positive_difference(T x1, T x2) noexcept {
+  if constexpr (std::is_integral_v<T>) {
+    const std::int64_t a = x1 < 0 ? -std::int64_t{x1} : std::int64_t{x1};
+    const std::int64_t b = x2 < 0 ? -std::int64_t{x2} : std::int64_t{x2};
+    return computed(saturated(a > b ? a - b : b - a));
+  } else {
+    return computed(std::fabs(std::fabs(x1) - std::fabs(x2)));
+  }
+}
+
+template <typename T>
+outcome<T> modulo(T x1, T x2) noexcept {
+  if constexpr (std::is_integral_v<T>) {
+    if (x2 == 0) return failed<T>(modulo_domain);
+    return computed(static_cast<T>(platform::intrinsic::mod(x1, x2)));
+  } else {
+    if (x2 == 0) return failed<T>(modulo_domain);
+    // fmod is exact; moving it to the sign of x2 is the one rounding.
+    double r = std::fmod(static_cast<double>(x1), static_cast<double>(x2));
+    if (std::isnan(r)) return failed<T>(modulo_domain);
+    if (r == 0) {
+      r = 0;
+    } else if ((r < 0) != (x2 < 0)) {
+      r += static_cast<double>(x2);
+    }
+    return computed_from<T>(r);
+  }
+}
+
+// The instances the entries use.
+#define OVLE_MATH_FLOATING(T)                                              \
+  template T hyperbolic_series<T>(T, T, int) noexcept;                     \
+  template outcome<T> square_root<T>(T) noexcept;                          \
+  template outcome<T> natural_log<T>(T) noexcept;                          \
+  template outcome<T> common_log<T>(T) noexcept;                           \
+  template outcome<T> binary_log<T>(T) noexcept;                           \
+  template outcome<T> exponential<T>(T) noexcept;                          \
+  template outcome<T> sine<T>(T) noexcept;                                 \
+  template outcome<T> cosine<T>(T) noexcept;                               \
+  template outcome<T> tangent<T>(T) noexcept;                              \
+  template outcome<T> cotangent<T>(T) noexcept;                            \
+  template outcome<T> arcsine<T>(T) noexcept;                              \
+  template outcome<T> arccosine<T>(T) noexcept;                            \
+  template outcome<T> arctangent<T>(T) noexcept;                           \
+  template outcome<T> inverse_hyperbolic_tangent<T>(T) noexcept;           \
+  template outcome<T> hyperbolic_sine<T>(T) noexcept;                      \
+  template outcome<T> hyperbolic_cosine<T>(T) noexcept;                    \
+  template outcome<T> hyperbolic_tangent<T>(T) noexcept;                   \
+  template outcome<T> integer_part<T>(T) noexcept;                         \
+  template outcome<T> nearest_whole<T>(T) noexcept;                        \
+  template outcome<std::int32_t> nearest_integer<T>(T) noexcept;           \
+  template outcome<T> arctangent2<T>(T, T) noexcept;                       \
+  template outcome<T> power<T>(T, T) noexcept;                             \
+  template outcome<T> power_by_int<T>(T, std::int32_t) noexcept;
+#define OVLE_MATH_ANY(T)                                                   \
+  template outcome<T> absolute<T>(T) noexcept;                             \
+  template outcome<T> transfer_sign<T>(T, T) noexcept;                     \
+  template outcome<T> positive_difference<T>(T, T) noexcept;               \
+  template outcome<T> modulo<T>(T, T) noexcept;
+
+OVLE_MATH_FLOATING(float)
+OVLE_MATH_FLOATING(double)
+OVLE_MATH_ANY(std::int32_t)
+OVLE_MATH_ANY(float)
+OVLE_MATH_ANY(double)
+
+#undef OVLE_MATH_FLOATING
+#undef OVLE_MATH_ANY
+
+}  // namespace ovle::math
