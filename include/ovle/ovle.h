@@ -188,8 +188,8 @@ OVLE_API int CEESCEN(const ovle_int4* century_start, ovle_feedback* fc) OVLE_NOE
  *   10 ** (y * log10(x)): 0 when x is 0 (even for y = 0), 1 when y is 0; the relative error grows
  *   with |y * log10(x)| (2 ** 3 gives 7.999999999999999; use CEESIXPI for exact integer powers).
  *   SNH, CSH and TNH sum their series up to the term x ** 100 / 100!, in the argument's precision,
- *   stopping when a term no longer changes the sum: accurate to a few units of the last place for
- *   |x| up to about 40, short of the true values beyond.
+ *   stopping when a term no longer changes the sum: within 1E-14 (COMP-2) or 3E-7 (COMP-1) of the
+ *   true values for |x| up to 40, short of them beyond (1E-6 at 60, half the value at 100).
  *
  *   Where the definitions leave the choice open:
  *   - Limits are compared in the argument's format (a FLOAT4 is compared with 174.673 and 175.366

@@ -31,9 +31,10 @@
 // - TNH: the even sum starts at 1 and adds only non-negative terms, so it is never 0. When it
 //   overflows (|x| beyond about 1,200 for FLOAT8, about 89 for FLOAT4) the quotient has no value
 //   and TNH returns 1 with the sign of x, the limit of the hyperbolic tangent.
-// - The series stop at k = 100, so SNH, CSH and TNH follow the truncated series: they match the
-//   hyperbolic functions to a few units of the last place up to |x| of about 40 and fall short of
-//   them beyond (at the domain limit 175.366 the truncated sums are far below sinh and cosh).
+// - The series stop at k = 100, so SNH, CSH and TNH follow the truncated series. SNH and CSH stay
+//   within 1E-14 (FLOAT8) or 3E-7 (FLOAT4) of the hyperbolic functions up to |x| = 40; beyond, the
+//   missing terms show: 2E-10 at 50, 1E-6 at 60, 1.5% at 80, half the value at 100, and at the
+//   domain limit 175.366 the truncated sums are far below sinh and cosh.
 // - INT4 results that do not fit: ABS and SGN of -2,147,483,648 and DIM beyond 2,147,483,647 give
 //   2,147,483,647; NIN of a value beyond the INT4 range gives -2,147,483,648 or 2,147,483,647 (the
 //   nearest INT4) and NIN of NaN gives 0. None of these stores a condition.
