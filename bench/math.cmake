@@ -1,0 +1,1 @@
+ovle_benchmark(bench_math math_bench.cpp)
