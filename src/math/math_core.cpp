@@ -59,10 +59,11 @@ constexpr std::array<double, 101> factorials = [] {
   return table;
 }();
 
-// Trigonometric functions share the check on the size of the argument.
+// A function evaluated in double precision when the argument passed its domain check (a NaN
+// argument fails every check written as a comparison that holds), else 0 with the condition.
 template <typename T, typename Function>
-outcome<T> trigonometric(T x, Function function) noexcept {
-  if (!within(x, trigonometric_limit<T>)) return failed<T>(trigonometric_domain);
+outcome<T> evaluated(T x, bool in_domain, const common::condition& c, Function function) noexcept {
+  if (!in_domain) return failed<T>(c);
   return computed_from<T>(function(static_cast<double>(x)));
 }
 
@@ -97,78 +98,60 @@ T hyperbolic_series(T x, T start, int first) noexcept {
   return sum;
 }
 
+// The functions of one argument that the C library evaluates in one call, each behind its check.
 template <typename T>
 outcome<T> square_root(T x) noexcept {
-  if (!(x > 0)) return failed<T>(square_root_domain);
-  return computed_from<T>(std::sqrt(static_cast<double>(x)));
+  return evaluated(x, x > 0, square_root_domain, [](double v) { return std::sqrt(v); });
 }
-
 template <typename T>
 outcome<T> natural_log(T x) noexcept {
-  if (!(x > 0)) return failed<T>(logarithm_domain);
-  return computed_from<T>(std::log(static_cast<double>(x)));
+  return evaluated(x, x > 0, logarithm_domain, [](double v) { return std::log(v); });
 }
-
 template <typename T>
 outcome<T> common_log(T x) noexcept {
-  if (!(x > 0)) return failed<T>(logarithm_domain);
-  return computed_from<T>(std::log10(static_cast<double>(x)));
+  return evaluated(x, x > 0, logarithm_domain, [](double v) { return std::log10(v); });
 }
-
 template <typename T>
 outcome<T> binary_log(T x) noexcept {
-  if (!(x > 0)) return failed<T>(logarithm_domain);
-  return computed_from<T>(std::log10(static_cast<double>(x)) * log2_of_10);
+  return evaluated(x, x > 0, logarithm_domain, [](double v) { return std::log10(v) * log2_of_10; });
 }
-
 template <typename T>
 outcome<T> exponential(T x) noexcept {
-  if (!within(x, exponential_limit)) return failed<T>(exponential_domain);
-  return computed_from<T>(std::exp(static_cast<double>(x)));
+  return evaluated(x, within(x, exponential_limit), exponential_domain, [](double v) { return std::exp(v); });
 }
-
 template <typename T>
 outcome<T> sine(T x) noexcept {
-  return trigonometric(x, [](double v) { return std::sin(v); });
+  return evaluated(x, within(x, trigonometric_limit<T>), trigonometric_domain, [](double v) { return std::sin(v); });
 }
-
 template <typename T>
 outcome<T> cosine(T x) noexcept {
-  return trigonometric(x, [](double v) { return std::cos(v); });
+  return evaluated(x, within(x, trigonometric_limit<T>), trigonometric_domain, [](double v) { return std::cos(v); });
 }
-
 template <typename T>
 outcome<T> tangent(T x) noexcept {
-  return trigonometric(x, [](double v) { return std::tan(v); });
+  return evaluated(x, within(x, trigonometric_limit<T>), trigonometric_domain, [](double v) { return std::tan(v); });
 }
-
+// Cotangent of 0 has no value: it fails like an argument beyond the limit.
 template <typename T>
 outcome<T> cotangent(T x) noexcept {
-  if (x == 0) return failed<T>(trigonometric_domain);
-  return trigonometric(x, [](double v) { return 1.0 / std::tan(v); });
+  return evaluated(x, x != 0 && within(x, trigonometric_limit<T>), trigonometric_domain,
+                   [](double v) { return 1.0 / std::tan(v); });
 }
-
 template <typename T>
 outcome<T> arcsine(T x) noexcept {
-  if (!within(x, 1.0)) return failed<T>(hyperbolic_domain);
-  return computed_from<T>(std::asin(static_cast<double>(x)));
+  return evaluated(x, within(x, 1.0), hyperbolic_domain, [](double v) { return std::asin(v); });
 }
-
 template <typename T>
 outcome<T> arccosine(T x) noexcept {
-  if (!within(x, 1.0)) return failed<T>(hyperbolic_domain);
-  return computed_from<T>(std::acos(static_cast<double>(x)));
+  return evaluated(x, within(x, 1.0), hyperbolic_domain, [](double v) { return std::acos(v); });
 }
-
 template <typename T>
 outcome<T> arctangent(T x) noexcept {
   return computed_from<T>(std::atan(static_cast<double>(x)));
 }
-
 template <typename T>
 outcome<T> inverse_hyperbolic_tangent(T x) noexcept {
-  if (!(std::fabs(x) < T{1})) return failed<T>(trigonometric_domain);
-  return computed_from<T>(std::atanh(static_cast<double>(x)));
+  return evaluated(x, std::fabs(x) < T{1}, trigonometric_domain, [](double v) { return std::atanh(v); });
 }
 
 template <typename T>
