@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <type_traits>
 
@@ -67,15 +69,52 @@ outcome<T> evaluated(T x, bool in_domain, const common::condition& c, Function f
   return computed_from<T>(function(static_cast<double>(x)));
 }
 
+// The high half of a double: the low 27 bits of the significand cleared, 26 significant bits left.
+double high_half(double v) noexcept {
+  std::uint64_t bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  bits &= ~std::uint64_t{0x7FFFFFF};
+  std::memcpy(&v, &bits, sizeof v);
+  return v;
+}
+
+constexpr double ln10 = 2.302585092994045684017991454684364208;
+const double ln10_high = high_half(ln10);
+const double ln10_low = static_cast<double>(2.302585092994045684017991454684364208L - ln10_high);
+
+// The integral powers of ten that a double holds exactly.
+constexpr std::array<double, 23> exact_powers_of_ten = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The power-of-ten function. An integral exponent up to 22 in magnitude gives the exact power (or
+// its correctly rounded reciprocal), as a decimal run-time does: 10 ** 3 is 1000, not a neighbour.
+// Otherwise e ** (t ln 10), the exponent carried in two parts: the product of the high halves of t
+// and ln 10 is exact, and the rest, below 3E-5, enters through the cubic Taylor polynomial of its
+// exponential (the first omitted term is below 1E-19). Within 1.5 ulp, with one call of exp where
+// the C library's exp10 makes two. The edges of the range, NaN and infinities go to exp10 itself.
+double power_of_ten(double t) noexcept {
+  const double magnitude = std::fabs(t);
+  if (magnitude <= 22 && std::trunc(t) == t) {
+    const double power = exact_powers_of_ten[static_cast<std::size_t>(magnitude)];
+    return t < 0 ? 1 / power : power;
+  }
+  if (!(magnitude <= 307.0)) return ::exp10(t);
+  const double t_high = high_half(t);
+  const double e_high = t_high * ln10_high;
+  const double e_low = t_high * ln10_low + (t - t_high) * ln10;
+  return std::exp(e_high) * (1 + e_low * (1 + e_low * (0.5 + e_low * (1.0 / 6))));
+}
+
 }  // namespace
 
 double power_routine(double x, double y) noexcept {
   if (x == 0) return 0;
   if (y == 0) return 1;
-  if (x > 0) return ::exp10(y * std::log10(x));
+  if (x > 0) return power_of_ten(y * std::log10(x));
   if (!(x < 0)) return x;                  // NaN
   if (std::trunc(y) != y) return 0;        // no real power (also a NaN exponent)
-  const double magnitude = ::exp10(y * std::log10(-x));
+  const double magnitude = power_of_ten(y * std::log10(-x));
   const bool odd = std::fabs(y) < 0x1p53 && std::fmod(y, 2.0) != 0;
   return odd ? -magnitude : magnitude;
 }
@@ -88,7 +127,7 @@ T hyperbolic_series(T x, T start, int first) noexcept {
   const double magnitude_log = std::log10(std::fabs(static_cast<double>(x)));
   const bool negative = x < 0;
   for (int k = first; k <= 100; k += 2) {
-    double term = ::exp10(static_cast<double>(k) * magnitude_log) / factorials[static_cast<std::size_t>(k)];
+    double term = power_of_ten(static_cast<double>(k) * magnitude_log) / factorials[static_cast<std::size_t>(k)];
     if (negative && k % 2 != 0) term = -term;
     const T next = static_cast<T>(sum + term);
     const T change = std::fabs(next - sum);

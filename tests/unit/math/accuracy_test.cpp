@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
@@ -68,6 +69,22 @@ TEST_F(run_unit, PowersAgainstPowWithinTheLogarithmBound) {
       "CEESDXPI", [](double x, double y) { return call(CEESDXPI, x, static_cast<std::int32_t>(y)).value; }, true);
   check_power_sweep<float>(
       "CEESSXPI", [](float x, float y) { return call(CEESSXPI, x, static_cast<std::int32_t>(y)).value; }, true);
+}
+
+// The power-of-ten function gives the exact integral powers of ten (the correctly rounded
+// reciprocals below 1), so 10 ** n through the logarithm route is exact: log10(10) is 1.
+TEST_F(run_unit, IntegralPowersOfTenAreExact) {
+  for (int n = -22; n <= 22; ++n) {
+    const double exact = std::strtod(("1e" + std::to_string(n)).c_str(), nullptr);
+    EXPECT_EQ(call(CEESDXPD, 10.0, static_cast<double>(n)).value, exact) << n;
+    EXPECT_EQ(call(CEESDXPI, 10.0, n).value, exact) << n;
+    if (n >= 0 && n <= 10) {
+      EXPECT_EQ(call(CEESSXPS, 10.0f, static_cast<float>(n)).value, static_cast<float>(exact)) << n;
+      EXPECT_EQ(call(CEESSXPI, 10.0f, n).value, static_cast<float>(exact)) << n;
+    }
+  }
+  EXPECT_EQ(call(CEESDXPD, 100.0, 1.5).value, 1000.0);
+  EXPECT_EQ(call(CEESDXPD, 1000.0, -2.0).value, 1e-6);
 }
 
 // The series in extended precision: the sum of |x|**k / k! over the terms the service adds
