@@ -27,4 +27,9 @@ for setting in $(sed -n 's/^      \* ENV \([A-Za-z_][A-Za-z0-9_]*=[^ ]*\).*/\1/p
   export "${setting?}"
 done
 cd "$work"
+# A sanitizer build of the library needs its runtime loaded ahead of the (uninstrumented) program.
+if [ -n "${OVLE_SANITIZER_PRELOAD:-}" ]; then
+  LD_PRELOAD=$OVLE_SANITIZER_PRELOAD
+  export LD_PRELOAD
+fi
 "$exe"
