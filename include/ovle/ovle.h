@@ -225,6 +225,26 @@ OVLE_API int CEESISHF(const ovle_int4* source, const ovle_int4* count, ovle_feed
 OVLE_API int CEESITST(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc,
                       ovle_int4* result) OVLE_NOEXCEPT;
 
+/* ---- Random numbers ------------------------------------------------------------------------------ */
+
+/*
+ * CEERAN0: a pseudo-random number uniformly distributed over the open interval (0, 1), and the seed
+ * for the next call: a caller that passes the returned seed back each time walks one reproducible
+ * sequence. The numbers come from the RANDOM intrinsic (the multiplicative congruential generator
+ * with modulus 2^31 - 1 and multiplier 48271); the next seed is the integer part of
+ * random_no x 10^8, at most eight digits (it is 0 for a random_no below 10^-8, and a seed of 0 then
+ * starts from the clock).
+ *   seed       INT4, in/out: 1 to 2147483646, or 0 for a seed taken from the clock (the ten digits of
+ *              CURRENT-DATE from the seventh on: day, hours, minutes, seconds, hundredths).
+ *              Out: the next seed; unchanged when the seed is refused.
+ *   random_no  FLOAT8 (COMP-2), out: the number; -1 when the seed is refused.
+ *   fc         feedback code, out, may be omitted.
+ *              Conditions: severity 3, message 2524, X'59', facility CEE for a seed below 0 or above
+ *              2147483646.
+ *   CALL 'CEERAN0' USING SEED RANDOM-NO FC
+ */
+OVLE_API int CEERAN0(ovle_int4* seed, double* random_no, ovle_feedback* fc) OVLE_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif
