@@ -25,6 +25,12 @@ std::int16_t program_info_query(std::int16_t input) noexcept {
                  : input == 2 ? mode::two_levels
                  : input == 3 ? mode::three_levels
                               : mode::none;
+  if (m == mode::two_levels || m == mode::three_levels) {
+    // The chain has no gaps: the walk reaches a level exactly when that level exists.
+    const auto attributes = platform::program_attributes(m == mode::two_levels ? 2 : 3);
+    if (!attributes) return 0;
+    return (*attributes & platform::attribute_ebcdic) != 0 ? 4 : 3;
+  }
   std::int16_t result = 0;
   for (std::size_t level = 1;; ++level) {
     const auto attributes = platform::program_attributes(level);
@@ -53,7 +59,6 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
                              init_step init) noexcept
     : area_(ov_le_external::attach()),
       fc_(args_.present(feedback_index, feedback) ? feedback : scratch_.data()) {
-  ascii_ = caller_is_ascii();
   for (const char_input& in : inputs) {
     if (input_count_ == max_inputs) break;
     taken_input& taken = inputs_[input_count_++];
@@ -64,7 +69,7 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
       length = vstring_length(in.address, in.size);
       bytes += 2;
     }
-    if (!ascii_) {
+    if (!ascii_caller()) {
       taken.text = {bytes, length};
       continue;
     }
@@ -81,7 +86,9 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
 }
 
 service_frame::~service_frame() {
-  if (!ascii_) return;
+  // Sixteen X'00' bytes and no character output read the same in either code set.
+  if (output_count_ == 0 && fc_.ok()) return;
+  if (!ascii_caller()) return;
   platform::convert_codeset(platform::codeset_direction::to_ascii,
                             std::as_writable_bytes(std::span<unsigned char>(fc_.data() + 5, 3)));
   for (std::size_t i = 0; i < output_count_; ++i) {

@@ -102,7 +102,14 @@ class service_frame {
   feedback_code& feedback() noexcept { return fc_; }
   bool ok() const noexcept { return fc_.ok(); }
   void fail(const condition& c) noexcept { fc_.set(c); }
-  bool ascii_caller() const noexcept { return ascii_; }
+  // Decided on first use: a call with no character data and a clear feedback code never needs it.
+  bool ascii_caller() const noexcept {
+    if (!code_set_known_) {
+      ascii_ = caller_is_ascii();
+      code_set_known_ = true;
+    }
+    return ascii_;
+  }
   ov_le_external area() const noexcept { return area_; }
   // False when the environment step found OV-PIPI unreachable.
   bool environment_reached() const noexcept { return environment_reached_; }
@@ -133,7 +140,8 @@ class service_frame {
   ov_le_external area_;
   std::array<unsigned char, feedback_size> scratch_{};
   feedback_code fc_;
-  bool ascii_ = false;
+  mutable bool ascii_ = false;
+  mutable bool code_set_known_ = false;
   bool environment_reached_ = true;
   std::size_t input_count_ = 0;
   std::size_t output_count_ = 0;
