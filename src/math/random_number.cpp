@@ -15,6 +15,16 @@ namespace {
 // The next seed: the integer part of random_no x 10^8. random_no < 1 keeps it to eight digits.
 constexpr double seed_scale = 1e8;
 
+// The integer part of the exact product random_no x 10^8. The rounded product can only cross an
+// integer by landing on it, so an integral product with a negative rounding error is one too high
+// (10 of the generator's 2^31 - 2 values do this, 0.43033846999999997 among them).
+std::int32_t next_seed(double random_no) noexcept {
+  const double product = random_no * seed_scale;
+  double whole = std::floor(product);
+  if (whole == product && std::fma(random_no, seed_scale, -product) < 0) whole -= 1;
+  return static_cast<std::int32_t>(whole);
+}
+
 // Right-justifies `text` in the 20-character field.
 std::array<char, 20> right_justified(std::string_view text) noexcept {
   std::array<char, 20> field;
@@ -59,7 +69,7 @@ random_result draw_random(std::int32_t seed, random_function random) noexcept {
   if (seed < 0 || seed > largest_seed) return {-1.0, std::nullopt, true};
   const std::int64_t current = seed == 0 ? clock_seed() : seed;
   const double value = random(current);
-  if (value > 0 && value < 1) return {value, static_cast<std::int32_t>(value * seed_scale), false};
+  if (value > 0 && value < 1) return {value, next_seed(value), false};
   platform::console_line("COBOL intrinsic Function returning value out of LE range");
   std::array<char, 30> line;
   std::memcpy(line.data(), "Random-No:", 10);

@@ -25,6 +25,26 @@ double expected_first(std::uint64_t seed) {
   return static_cast<double>(engine()) / static_cast<double>(modulus);
 }
 
+// The integer part of random_no x 10^8, exactly: the double is m x 2^e, and m x 10^8 fits in 128 bits.
+std::int32_t exact_seed(double random_no) {
+  __extension__ typedef unsigned __int128 wide;
+  int exponent = 0;
+  const double fraction = std::frexp(random_no, &exponent);  // random_no = fraction x 2^exponent
+  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  const int shift = 53 - exponent;  // random_no = mantissa / 2^shift, shift > 53 for random_no < 1
+  const wide product = static_cast<wide>(mantissa) * 100000000u;
+  return shift >= 128 ? 0 : static_cast<std::int32_t>(product >> shift);
+}
+
+// The seed that makes RANDOM's first number k / (2^31 - 1): k times the inverse of 48271.
+std::int32_t seed_for(std::uint64_t k) {
+  std::uint64_t inverse = 1, base = 48271;
+  for (std::uint64_t e = modulus - 2; e != 0; e >>= 1, base = base * base % modulus) {
+    if (e & 1) inverse = inverse * base % modulus;
+  }
+  return static_cast<std::int32_t>(k % modulus * inverse % modulus);
+}
+
 struct draw {
   std::int32_t seed;
   double random_no;
@@ -100,7 +120,7 @@ TEST_F(run_unit, CeeRan0WalkIsReproducibleAndInRange) {
       ASSERT_TRUE(d.random_no > 0 && d.random_no < 1) << d.random_no << " at draw " << i;
       ASSERT_GE(d.seed, 0);
       ASSERT_LE(d.seed, 99999999) << "more than eight digits at draw " << i;
-      ASSERT_EQ(d.seed, static_cast<std::int32_t>(std::floor(d.random_no * 1e8)));
+      ASSERT_EQ(d.seed, exact_seed(d.random_no));
       ASSERT_NE(d.seed, 0) << "this walk reaches no clock seed";
       if (walk == 0) first.push_back(d.random_no);
       else ASSERT_EQ(d.random_no, first[i]) << "the second walk parts at draw " << i;
@@ -119,7 +139,7 @@ TEST_F(run_unit, CeeRan0SeedLimits) {
   const draw top = call_ceeran0(2147483646);
   EXPECT_TRUE(is_success(top.fc)) << view(top.fc);
   EXPECT_EQ(top.random_no, expected_first(2147483646));
-  EXPECT_EQ(top.seed, static_cast<std::int32_t>(expected_first(2147483646) * 1e8));
+  EXPECT_EQ(top.seed, exact_seed(expected_first(2147483646)));
 
   const draw one = call_ceeran0(1);
   EXPECT_TRUE(is_success(one.fc));
@@ -139,17 +159,29 @@ TEST_F(run_unit, CeeRan0SeedLimits) {
   EXPECT_FALSE(area().is_initialized());
 }
 
-// A seed whose number is below 10^-8 hands back a seed of 0: the next call then starts from the clock.
-TEST_F(run_unit, CeeRan0SmallestNumberGivesSeedZero) {
-  // The inverse of 48271 modulo the prime 2^31 - 1, by Fermat: 48271^(m - 2).
-  std::uint64_t inverse = 1, base = 48271;
-  for (std::uint64_t e = modulus - 2; e != 0; e >>= 1, base = base * base % modulus) {
-    if (e & 1) inverse = inverse * base % modulus;
+// The next seed at its edges: the smallest and largest numbers, and the numbers whose product with
+// 10^8 rounds up to an integer in double arithmetic although the exact product lies just below it.
+TEST_F(run_unit, CeeRan0NextSeedIsTheExactIntegerPart) {
+  struct row {
+    std::uint64_t k;  // RANDOM's first number is k / (2^31 - 1)
+    std::int32_t seed;
+  };
+  const row rows[] = {
+      {1, 0},  // below 10^-8: a seed of 0, and the next call starts from the clock
+      {21, 0},
+      {22, 1},
+      {modulus - 1, 99999999},
+      {924144827, 43033846},   // 0.43033846999999997
+      {2080996093, 96903931},  // 0.96903931999999993
+      {1073741824, 50000000},
+  };
+  for (const row& r : rows) {
+    const draw d = call_ceeran0(seed_for(r.k));
+    EXPECT_TRUE(is_success(d.fc));
+    EXPECT_EQ(d.random_no, static_cast<double>(r.k) / static_cast<double>(modulus));
+    EXPECT_EQ(d.seed, r.seed) << "k " << r.k;
+    EXPECT_EQ(d.seed, exact_seed(d.random_no)) << "k " << r.k;
   }
-  const draw d = call_ceeran0(static_cast<std::int32_t>(inverse));
-  EXPECT_TRUE(is_success(d.fc));
-  EXPECT_EQ(d.random_no, 1.0 / static_cast<double>(modulus));
-  EXPECT_EQ(d.seed, 0);
   EXPECT_TRUE(console.empty());
 }
 
@@ -169,7 +201,7 @@ TEST_F(run_unit, CeeRan0ClockSeed) {
     const draw d = call_ceeran0(0);
     EXPECT_TRUE(is_success(d.fc)) << view(d.fc);
     EXPECT_EQ(d.random_no, expected_first(r.clock)) << r.now;
-    EXPECT_EQ(d.seed, static_cast<std::int32_t>(expected_first(r.clock) * 1e8)) << r.now;
+    EXPECT_EQ(d.seed, exact_seed(expected_first(r.clock))) << r.now;
   }
   unsetenv("OVLE_CURRENT_DATE");
 }
