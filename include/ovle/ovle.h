@@ -233,7 +233,8 @@ OVLE_API int CEESITST(const ovle_int4* source, const ovle_int4* bit, ovle_feedba
  * sequence. The numbers come from the RANDOM intrinsic (the multiplicative congruential generator
  * with modulus 2^31 - 1 and multiplier 48271); the next seed is the integer part of
  * random_no x 10^8, at most eight digits (it is 0 for a random_no below 10^-8, and a seed of 0 then
- * starts from the clock).
+ * starts from the clock). With no more than 10^8 seeds, a walk comes back to a seed it has passed
+ * and from there repeats itself: from seed 1 after 61,492 calls, in a cycle of 11,110 numbers.
  *   seed       INT4, in/out: 1 to 2147483646, or 0 for a seed taken from the clock (the ten digits of
  *              CURRENT-DATE from the seventh on: day, hours, minutes, seconds, hundredths).
  *              Out: the next seed; unchanged when the seed is refused.
