@@ -173,6 +173,82 @@ OVLE_API int CEESCEN(const ovle_int4* century_start, ovle_feedback* fc) OVLE_NOE
 
 /* ==== Math, bits and random numbers ==================================================================== */
 
+/* ---- Bit manipulation ----------------------------------------------------------------------------
+ * Bits are numbered from 0, the least significant. The services check neither the bit number nor
+ * the shift count and always return a clear feedback code (a missing required argument excepted).
+ * Values that leave 32 bits are reduced modulo 2^32, as the machine's binary arithmetic does: the
+ * mask of bit 31 is X'80000000' (the sign bit); bit numbers of 32 or more and negative ones have the
+ * mask 0 (set and clear leave the source as it is, test gives 0); a left shift keeps the low 32 bits
+ * (the sign follows bit 31); a right shift is logical (zeros come in from the left, a negative
+ * source included); a shift by 32 or more either way gives 0.
+ */
+
+/*
+ * CEESICLR: the source with bit n cleared.
+ *   source  INT4, in.
+ *   bit     INT4, in: the bit number n.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  INT4, out: source AND NOT 2^n.
+ *   CALL 'CEESICLR' USING SOURCE BIT-NO FC RESULT
+ */
+OVLE_API int CEESICLR(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc,
+                      ovle_int4* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESISET: the source with bit n set.
+ *   source  INT4, in.
+ *   bit     INT4, in: the bit number n.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  INT4, out: source OR 2^n.
+ *   CALL 'CEESISET' USING SOURCE BIT-NO FC RESULT
+ */
+OVLE_API int CEESISET(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc,
+                      ovle_int4* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESISHF: the source shifted left by n bits for n > 0, logically right by -n bits for n < 0,
+ * unchanged for n = 0 (-1 shifted by -1 gives X'7FFFFFFF').
+ *   source  INT4, in.
+ *   count   INT4, in: the shift count n.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  INT4, out.
+ *   CALL 'CEESISHF' USING SOURCE SHIFT-COUNT FC RESULT
+ */
+OVLE_API int CEESISHF(const ovle_int4* source, const ovle_int4* count, ovle_feedback* fc,
+                      ovle_int4* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESITST: tests bit n of the source.
+ *   source  INT4, in.
+ *   bit     INT4, in: the bit number n.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  INT4, out: 1 when bit n is set, else 0.
+ *   CALL 'CEESITST' USING SOURCE BIT-NO FC RESULT
+ */
+OVLE_API int CEESITST(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc,
+                      ovle_int4* result) OVLE_NOEXCEPT;
+
+/* ---- Random numbers ------------------------------------------------------------------------------ */
+
+/*
+ * CEERAN0: a pseudo-random number uniformly distributed over the open interval (0, 1), and the seed
+ * for the next call: a caller that passes the returned seed back each time walks one reproducible
+ * sequence. The numbers come from the RANDOM intrinsic (the multiplicative congruential generator
+ * with modulus 2^31 - 1 and multiplier 48271); the next seed is the integer part of
+ * random_no x 10^8, at most eight digits (it is 0 for a random_no below 10^-8, and a seed of 0 then
+ * starts from the clock). With no more than 10^8 seeds, a walk comes back to a seed it has passed
+ * and from there repeats itself: from seed 1 after 61,492 calls, in a cycle of 11,110 numbers.
+ *   seed       INT4, in/out: 1 to 2147483646, or 0 for a seed taken from the clock (the ten digits of
+ *              CURRENT-DATE from the seventh on: day, hours, minutes, seconds, hundredths).
+ *              Out: the next seed; unchanged when the seed is refused.
+ *   random_no  FLOAT8 (COMP-2), out: the number; -1 when the seed is refused.
+ *   fc         feedback code, out, may be omitted.
+ *              Conditions: severity 3, message 2524, X'59', facility CEE for a seed below 0 or above
+ *              2147483646.
+ *   CALL 'CEERAN0' USING SEED RANDOM-NO FC
+ */
+OVLE_API int CEERAN0(ovle_int4* seed, double* random_no, ovle_feedback* fc) OVLE_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif

@@ -26,7 +26,7 @@ std::int16_t program_info_query(std::int16_t input) noexcept {
                  : input == 3 ? mode::three_levels
                               : mode::none;
   if (m == mode::two_levels || m == mode::three_levels) {
-    // The walk reaches level 2 (or 3) exactly when the chain is that deep.
+    // The chain has no gaps: the walk reaches a level exactly when that level exists.
     const auto attributes = platform::program_attributes(m == mode::two_levels ? 2 : 3);
     if (!attributes) return 0;
     return (*attributes & platform::attribute_ebcdic) != 0 ? 4 : 3;
@@ -54,7 +54,6 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
                              init_step init) noexcept
     : area_(ov_le_external::attach()),
       fc_(args_.present(feedback_index, feedback) ? feedback : scratch_.data()) {
-  ascii_ = caller_is_ascii();
   for (const char_input& in : inputs) {
     if (input_count_ == max_inputs) break;
     taken_input& taken = inputs_[input_count_++];
@@ -66,7 +65,7 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
       length = vstring_length(in.address, in.size);
       bytes += 2;
     }
-    if (!ascii_) {
+    if (!ascii_caller()) {
       taken.text = bytes;
       taken.length = length;
       continue;

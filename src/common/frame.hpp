@@ -85,7 +85,8 @@ class service_frame {
   service_frame(void* feedback, std::size_t feedback_index, std::initializer_list<char_input> inputs = {},
                 init_step init = init_step::run) noexcept;
   ~service_frame() {
-    if (ascii_) return_to_ascii();
+    // Sixteen X'00' bytes and no character output read the same in either code set.
+    if ((output_count_ != 0 || !fc_.ok()) && ascii_caller()) return_to_ascii();
   }
   service_frame(const service_frame&) = delete;
   service_frame& operator=(const service_frame&) = delete;
@@ -111,7 +112,14 @@ class service_frame {
   feedback_code& feedback() noexcept { return fc_; }
   bool ok() const noexcept { return fc_.ok(); }
   void fail(const condition& c) noexcept { fc_.set(c); }
-  bool ascii_caller() const noexcept { return ascii_; }
+  // Decided on first use: a call with no character data and a clear feedback code never needs it.
+  bool ascii_caller() const noexcept {
+    if (!code_set_known_) {
+      ascii_ = caller_is_ascii();
+      code_set_known_ = true;
+    }
+    return ascii_;
+  }
   ov_le_external area() const noexcept { return area_; }
   // False when the environment step found OV-PIPI unreachable.
   bool environment_reached() const noexcept { return environment_reached_; }
@@ -145,7 +153,8 @@ class service_frame {
   ov_le_external area_;
   std::array<unsigned char, feedback_size> scratch_{};
   feedback_code fc_;
-  bool ascii_ = false;
+  mutable bool ascii_ = false;
+  mutable bool code_set_known_ = false;
   bool environment_reached_ = true;
   std::size_t input_count_ = 0;
   std::size_t output_count_ = 0;
