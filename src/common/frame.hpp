@@ -46,8 +46,13 @@ class caller_arguments {
 // CGPIINFO's walk: 3 ASCII / 4 EBCDIC for inputs 2 and 3, the flag bits for 0, 0 otherwise.
 std::int16_t program_info_query(std::int16_t input) noexcept;
 
-// Whether the caller of the running service keeps its data in ASCII (CGPIINFO with input 2).
-inline bool caller_is_ascii() noexcept { return program_info_query(2) == 3; }
+// Whether the caller of the running service keeps its data in ASCII: CGPIINFO with input 2 answers
+// 3, i.e. the program two levels up exists and is not flagged EBCDIC. Every frame asks, so it reads
+// that level directly.
+inline bool caller_is_ascii() noexcept {
+  const auto attributes = platform::program_attributes(2);
+  return attributes && (*attributes & platform::attribute_ebcdic) == 0;
+}
 
 // Frame step 6: runs OV-PIPI when byte 1 of the area is not "Y". False when OV-PIPI could not be
 // reached (the area is then left as it is).
@@ -90,7 +95,15 @@ class service_frame {
     const void* address;
   };
   // True when every listed argument is present; otherwise stores the library's own condition.
-  bool require(std::initializer_list<required_argument> arguments) noexcept;
+  bool require(std::initializer_list<required_argument> arguments) noexcept {
+    for (const required_argument& a : arguments) {
+      if (!args_.present(a.index, a.address)) {
+        fc_.set(ovx_condition);
+        return false;
+      }
+    }
+    return true;
+  }
 
   // The EBCDIC text of the i-th declared input (in declaration order); empty when it is omitted.
   std::string_view input(std::size_t i) const noexcept { return i < input_count_ ? inputs_[i].text : std::string_view{}; }
