@@ -1,5 +1,4 @@
-// The Lilian calendar core: every day of the calendar, the leap rules, the range limits and the
-// early-period conversions against their own tables.
+// The Lilian calendar core: every day of the calendar both ways, the leap rules and the range limits.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -7,13 +6,11 @@
 
 #include "common/platform/intrinsics.hpp"
 #include "datetime/calendar.hpp"
-#include "early_period_tables.hpp"
 
 namespace {
 
 using namespace ovle::datetime;
 namespace intrinsic = ovle::platform::intrinsic;
-namespace early = ovle::test::early_period;
 
 // A calendar that only knows how to step one day forward: the reference the closed form is
 // checked against. Leap rule as the calendar states it: the last two digits first.
@@ -79,34 +76,6 @@ TEST(Calendar, EveryLilianDayConvertsToItsDateAndBack) {
     }
   }
   EXPECT_EQ(w.year * 10000 + w.month * 100 + w.day, 100000101) << "the walk ends on 1 January 10000";
-}
-
-TEST(Calendar, EarlyPeriodReproducesItsTables) {
-  for (std::int32_t lilian = -2; lilian <= 6656; ++lilian) {
-    const early::lilfudge_result t = early::lilfudge(lilian);
-    ASSERT_EQ(early_fields_from_lilian(lilian), (early_fields{t.gregorian, t.julian, t.weekday})) << lilian;
-    if (t.gregorian == 0) continue;
-    ASSERT_EQ(early_lilian_from_gregorian(t.gregorian), early::picfudge_gregorian(t.gregorian)) << t.gregorian;
-    ASSERT_EQ(early::picfudge_gregorian(t.gregorian), lilian) << t.gregorian;
-    ASSERT_EQ(early_lilian_from_julian(t.julian), early::picfudge_julian(t.julian)) << t.julian;
-    ASSERT_EQ(early::picfudge_julian(t.julian), lilian) << t.julian;
-  }
-  // The year table's first days are the closed form's 1 January of each year, and its leap flags
-  // the leap rule.
-  for (const early::year_row& row : early::year_table) {
-    EXPECT_EQ(lilian_from_gregorian(row.year, 1, 1), row.first_lilian) << row.year;
-    EXPECT_EQ(is_leap_year(row.year), row.leap == 1) << row.year;
-  }
-  // Each month begins where the one before ends; the sentinel 999 lies beyond every day of a year.
-  for (int month = 1; month <= 12; ++month) {
-    const auto i = static_cast<std::size_t>(month - 1);
-    const int common_next = month == 12 ? 366 : early::common_first_of_month[i + 1];
-    const int leap_next = month == 12 ? 367 : early::leap_first_of_month[i + 1];
-    EXPECT_EQ(common_next - early::common_first_of_month[i], days_in_month(1583, month)) << month;
-    EXPECT_EQ(leap_next - early::leap_first_of_month[i], days_in_month(1584, month)) << month;
-  }
-  EXPECT_GT(early::common_first_of_month[12], 366);
-  EXPECT_GT(early::leap_first_of_month[12], 366);
 }
 
 TEST(Calendar, EarlyPeriodAnswersZeroOutsideItsWindowAndForNonDates) {

@@ -128,30 +128,12 @@ std::string digits(std::int32_t value, int width) {
   return std::string(static_cast<std::size_t>(width) - s.size(), '0') + s;
 }
 
-TEST_F(run_unit, LilfudgeAndPicfudgeExamples) {
-  struct lil_case {
-    std::int32_t lilian;
-    const char* gregorian;
-    const char* julian;
-    const char* weekday;
-  };
-  const lil_case lil[] = {{1, "15821015", "1582288", "5"}, {78, "15821231", "1582365", "5"},
-                          {79, "15830101", "1583001", "6"}, {6653, "16001231", "1600366", "7"},
-                          {6654, "00000000", "0000000", "0"}, {0, "00000000", "0000000", "0"},
-                          {-6653, "00000000", "0000000", "0"}};
-  for (const lil_case& c : lil) {
-    const lilfudge_out out = lilfudge(c.lilian);
-    EXPECT_EQ(out.gregorian, c.gregorian) << c.lilian;
-    EXPECT_EQ(out.julian, c.julian) << c.lilian;
-    EXPECT_EQ(out.weekday, c.weekday) << c.lilian;
-  }
-  EXPECT_EQ(picfudge("15821015", "0000000", 'G'), 1);
-  EXPECT_EQ(picfudge("16001231", "0000000", 'G'), 6653);
+TEST_F(run_unit, PicfudgeReadsTheArgumentItsTypeNames) {
+  // Just outside the window (every day inside it is checked against the tables below).
   EXPECT_EQ(picfudge("16010101", "0000000", 'G'), 0);
   EXPECT_EQ(picfudge("15821014", "0000000", 'G'), 0);
-  EXPECT_EQ(picfudge("00000000", "1583001", 'J'), 79);
-  EXPECT_EQ(picfudge("00000000", "1582288", 'J'), 1);
   EXPECT_EQ(picfudge("00000000", "1601001", 'J'), 0);
+  EXPECT_EQ(picfudge("00000000", "1582287", 'J'), 0);
   // The type picks the argument that is read.
   EXPECT_EQ(picfudge("15830101", "1600366", 'G'), 79);
   EXPECT_EQ(picfudge("15830101", "1600366", 'J'), 6653);
