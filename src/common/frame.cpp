@@ -20,24 +20,28 @@ caller_arguments::caller_arguments() noexcept {
 }
 
 std::int16_t program_info_query(std::int16_t input) noexcept {
-  // Inputs 2 and 3 read one level. A walk has no gaps, so that level exists exactly when the walk
-  // reaches it: looking there directly answers as the walk would, at a fraction of every frame's cost.
-  if (input == 2 || input == 3) {
-    const auto attributes = platform::program_attributes(static_cast<std::size_t>(input));
+  enum class mode { first_flagged, two_levels, three_levels, none };
+  const mode m = input == 0   ? mode::first_flagged
+                 : input == 2 ? mode::two_levels
+                 : input == 3 ? mode::three_levels
+                              : mode::none;
+  if (m == mode::two_levels || m == mode::three_levels) {
+    // The walk reaches level 2 (or 3) exactly when the chain is that deep.
+    const auto attributes = platform::program_attributes(m == mode::two_levels ? 2 : 3);
     if (!attributes) return 0;
     return (*attributes & platform::attribute_ebcdic) != 0 ? 4 : 3;
   }
-  if (input != 0) return 0;
-  // Input 0: the flag bits of the first program above that has any.
+  std::int16_t result = 0;
   for (std::size_t level = 1;; ++level) {
     const auto attributes = platform::program_attributes(level);
-    if (!attributes) return 0;
-    if (const auto flags = static_cast<std::int16_t>(*attributes & 0x03); flags != 0) return flags;
+    if (!attributes) break;
+    if (m == mode::first_flagged) result = static_cast<std::int16_t>(*attributes & 0x03);
+    if (result != 0) break;
   }
+  return result;
 }
 
-bool ensure_environment(ov_le_external area) noexcept {
-  if (area.is_initialized()) return true;
+bool run_initializer() noexcept {
   static constexpr std::size_t pipi = platform::program_index("OV-PIPI");
   static_assert(pipi < platform::program_count);
   auto* initializer = reinterpret_cast<decltype(&OV0PIPI)>(platform::find_program(pipi));
@@ -54,6 +58,7 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
   for (const char_input& in : inputs) {
     if (input_count_ == max_inputs) break;
     taken_input& taken = inputs_[input_count_++];
+    taken.length = 0;
     if (!args_.present(in.index, in.address)) continue;
     const char* bytes = static_cast<const char*>(in.address);
     std::size_t length = in.size;
@@ -62,7 +67,8 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
       bytes += 2;
     }
     if (!ascii_) {
-      taken.text = {bytes, length};
+      taken.text = bytes;
+      taken.length = length;
       continue;
     }
     // An ASCII caller's input is converted on a copy, which leaves the caller's storage as it was
@@ -71,20 +77,16 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
     std::memcpy(taken.copy.data(), bytes, length);
     platform::convert_codeset(platform::codeset_direction::to_ebcdic,
                               std::as_writable_bytes(std::span<char>(taken.copy.data(), length)));
-    taken.text = {taken.copy.data(), length};
+    taken.text = taken.copy.data();
+    taken.length = length;
   }
   fc_.clear();
   if (init == init_step::run) environment_reached_ = ensure_environment(area_);
 }
 
-service_frame::~service_frame() {
-  if (!ascii_) return;
-  // X'00' converts to X'00', so a facility ID of zeros (no condition) needs no conversion.
+void service_frame::return_to_ascii() noexcept {
   unsigned char* facility = fc_.data() + 5;
-  if ((facility[0] | facility[1] | facility[2]) != 0) {
-    platform::convert_codeset(platform::codeset_direction::to_ascii,
-                              std::as_writable_bytes(std::span<unsigned char>(facility, 3)));
-  }
+  for (int i = 0; i < 3; ++i) facility[i] = platform::to_ascii(facility[i]);
   for (std::size_t i = 0; i < output_count_; ++i) {
     const output& out = outputs_[i];
     char* text = static_cast<char*>(out.address);
@@ -96,6 +98,16 @@ service_frame::~service_frame() {
     platform::convert_codeset(platform::codeset_direction::to_ascii,
                               std::as_writable_bytes(std::span<char>(text, length)));
   }
+}
+
+bool service_frame::require(std::initializer_list<required_argument> arguments) noexcept {
+  for (const required_argument& a : arguments) {
+    if (!args_.present(a.index, a.address)) {
+      fc_.set(ovx_condition);
+      return false;
+    }
+  }
+  return true;
 }
 
 void service_frame::text_output(void* address, std::size_t width) noexcept {
