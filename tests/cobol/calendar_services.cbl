@@ -5,12 +5,7 @@
        PROGRAM-ID. CALSVCS.
        DATA DIVISION.
        WORKING-STORAGE SECTION.
-       01 FC.
-          05 FC-SEV          PIC S9(4) BINARY.
-          05 FC-MSG          PIC S9(4) BINARY.
-          05 FC-CTL          PIC X.
-          05 FC-FAC          PIC X(3).
-          05 FC-ISI          PIC X(8).
+       COPY OVLEFC REPLACING ==:FC:== BY ==FC==.
        01 LILIAN             PIC S9(9) BINARY.
        01 DOW                PIC S9(9) BINARY.
        01 CENTURY            PIC S9(9) BINARY.
@@ -44,12 +39,12 @@
            MOVE LOW-VALUES TO FC
            CALL 'CEESCEN' USING CENTURY FC
            MOVE 'CEESCEN 101' TO WHAT
-           IF FC-SEV NOT = 3 OR FC-MSG NOT = 9999
-              OR FC-CTL NOT = X'58' OR FC-FAC NOT = 'OVX'
+           IF FC-SEVERITY NOT = 3 OR FC-MSG-NO NOT = 9999
+              OR FC-CASE-SEV-CTL NOT = X'58' OR NOT FC-FACILITY-OVX
               OR FC-ISI NOT = LOW-VALUES
-              MOVE FC-MSG TO SHOWN
+              MOVE FC-MSG-NO TO SHOWN
               DISPLAY 'FAIL ' WHAT ': expected OVX 9999 sev 3, got '
-                      FC-FAC ' ' SHOWN
+                      FC-FACILITY-ID ' ' SHOWN
               ADD 1 TO FAILURES
            END-IF
            CALL 'CEEQCEN' USING CENTURY OMITTED
@@ -130,8 +125,8 @@
            GOBACK.
 
        CHECK-FC-ZERO.
-           IF FC NOT = LOW-VALUES
-              MOVE FC-MSG TO SHOWN
+           IF NOT FC-SUCCESS
+              MOVE FC-MSG-NO TO SHOWN
               DISPLAY 'FAIL ' WHAT ': expected success, got message '
                       SHOWN
               ADD 1 TO FAILURES
@@ -176,11 +171,11 @@
            STRING 'CEEDYWK ' SHOWN DELIMITED BY SIZE INTO WHAT
            MOVE 0 TO EXPECTED
            PERFORM CHECK-DOW-VALUE
-           IF FC-SEV NOT = 3 OR FC-MSG NOT = 2512
-              OR FC-CTL NOT = X'59' OR FC-FAC NOT = 'CEE'
+           IF FC-SEVERITY NOT = 3 OR FC-MSG-NO NOT = 2512
+              OR FC-CASE-SEV-CTL NOT = X'59' OR NOT FC-FACILITY-CEE
               OR FC-ISI NOT = LOW-VALUES
-              MOVE FC-MSG TO SHOWN
+              MOVE FC-MSG-NO TO SHOWN
               DISPLAY 'FAIL ' WHAT ': expected CEE 2512 sev 3, got '
-                      FC-FAC ' ' SHOWN
+                      FC-FACILITY-ID ' ' SHOWN
               ADD 1 TO FAILURES
            END-IF.
