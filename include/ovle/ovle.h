@@ -171,6 +171,44 @@ OVLE_API int CEEQCEN(ovle_int4* century_start, ovle_feedback* fc) OVLE_NOEXCEPT;
  */
 OVLE_API int CEESCEN(const ovle_int4* century_start, ovle_feedback* fc) OVLE_NOEXCEPT;
 
+/*
+ * CEEDYWK: the day of the week of a Lilian day (day 1 is Friday 15 October 1582).
+ *   lilian  INT4, in: 1 to 3,074,324 (31 December 9999).
+ *   day     INT4, out: 1 Sunday, 2 Monday, ..., 7 Saturday; 0 when a condition is returned.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 3, message 2512, facility CEE for a Lilian day below 1 or above
+ *           3,074,324.
+ *   CALL 'CEEDYWK' USING LILIAN-DAY DAY-OF-WEEK FC
+ */
+OVLE_API int CEEDYWK(const ovle_int4* lilian, ovle_int4* day, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * LILFUDGE: the library's converter from a Lilian day of 15 October 1582 to 31 December 1600
+ * (Lilian 1 to 6653) to its date. It works in the library's internal code set: the digits it
+ * writes are EBCDIC (X'F0' to X'F9'), whatever the caller's code set.
+ *   lilian     INT4, in.
+ *   gregorian  PIC 9(8) (YYYYMMDD), out.
+ *   julian     PIC 9(7) (YYYYDDD), out.
+ *   weekday    PIC 9, out: 1 Monday ... 7 Sunday.
+ *   Conditions: none (no feedback code); a Lilian day outside 1 to 6653 gives all three outputs
+ *   as zeros.
+ *   CALL 'LILFUDGE' USING LILIAN-DAY GREG-DATE JUL-DATE WEEKDAY-DIGIT
+ */
+OVLE_API int LILFUDGE(const ovle_int4* lilian, char* gregorian, char* julian, char* weekday) OVLE_NOEXCEPT;
+
+/*
+ * PICFUDGE: the library's converter from a date of 15 October 1582 to 31 December 1600 to its
+ * Lilian day. It works in the library's internal code set: digits and type letter are EBCDIC.
+ *   lilian     INT4, out.
+ *   gregorian  PIC 9(8) (YYYYMMDD), in, read when the type is "G": 15821015 to 16001231.
+ *   julian     PIC 9(7) (YYYYDDD), in, read when the type is "J": 1582288 to 1600366.
+ *   type       PIC X, in: "G" or "J".
+ *   Conditions: none (no feedback code); another type, a date outside its window, digits that
+ *   are no date (month 13, day 00, day 366 of a common year) or not digits give 0.
+ *   CALL 'PICFUDGE' USING LILIAN-DAY GREG-DATE JUL-DATE DATE-TYPE
+ */
+OVLE_API int PICFUDGE(ovle_int4* lilian, const char* gregorian, const char* julian, const char* type) OVLE_NOEXCEPT;
+
 /* ==== Math, bits and random numbers ==================================================================== */
 
 /* ---- Bit manipulation ----------------------------------------------------------------------------
