@@ -25,6 +25,7 @@
 
 #include "common/feedback.hpp"
 #include "common/ov_le_external.hpp"
+#include "common/platform/cob_bridge.hpp"
 #include "common/platform/platform.hpp"
 
 namespace ovle::common {
@@ -34,7 +35,11 @@ namespace ovle::common {
 // of the library never consults the count: it belongs to the outer CALL.
 class caller_arguments {
  public:
-  caller_arguments() noexcept;
+  // Only the outermost entry may read the count: the program level of the running service is
+  // already pushed, so depth 1 means the library was entered from outside.
+  caller_arguments() noexcept {
+    if (platform::library_depth() <= 1) count_ = platform::cob::caller_argument_count();
+  }
   bool present(std::size_t index, const void* p) const noexcept {
     return p != nullptr && (!count_ || index < static_cast<std::size_t>(*count_));
   }
@@ -46,12 +51,17 @@ class caller_arguments {
 // CGPIINFO's walk: 3 ASCII / 4 EBCDIC for inputs 2 and 3, the flag bits for 0, 0 otherwise.
 std::int16_t program_info_query(std::int16_t input) noexcept;
 
-// Whether the caller of the running service keeps its data in ASCII (CGPIINFO with input 2).
-inline bool caller_is_ascii() noexcept { return program_info_query(2) == 3; }
+// Whether the caller of the running service keeps its data in ASCII: CGPIINFO with input 2
+// answers 3. Inline, as every service asks it on every call.
+inline bool caller_is_ascii() noexcept {
+  const auto attributes = platform::program_attributes(2);
+  return attributes && (*attributes & platform::attribute_ebcdic) == 0;
+}
 
 // Frame step 6: runs OV-PIPI when byte 1 of the area is not "Y". False when OV-PIPI could not be
 // reached (the area is then left as it is).
-bool ensure_environment(ov_le_external area) noexcept;
+bool run_initializer() noexcept;
+inline bool ensure_environment(ov_le_external area) noexcept { return area.is_initialized() || run_initializer(); }
 
 // A character input of the caller, taken in EBCDIC for the duration of the call.
 struct char_input {
@@ -78,8 +88,17 @@ class service_frame {
   static constexpr std::size_t input_capacity = 256;
 
   service_frame(void* feedback, std::size_t feedback_index, std::initializer_list<char_input> inputs = {},
-                init_step init = init_step::run) noexcept;
-  ~service_frame();
+                init_step init = init_step::run) noexcept
+      : area_(ov_le_external::attach()),
+        fc_(args_.present(feedback_index, feedback) ? feedback : scratch_.data()) {
+    if (inputs.size() != 0) take_inputs(inputs);
+    fc_.clear();
+    if (init == init_step::run && !area_.is_initialized()) environment_reached_ = run_initializer();
+  }
+  ~service_frame() {
+    // Sixteen X'00' bytes and no character output read the same in either code set.
+    if ((output_count_ != 0 || !fc_.ok()) && ascii_caller()) return_to_ascii();
+  }
   service_frame(const service_frame&) = delete;
   service_frame& operator=(const service_frame&) = delete;
 
@@ -90,10 +109,20 @@ class service_frame {
     const void* address;
   };
   // True when every listed argument is present; otherwise stores the library's own condition.
-  bool require(std::initializer_list<required_argument> arguments) noexcept;
+  bool require(std::initializer_list<required_argument> arguments) noexcept {
+    for (const required_argument& a : arguments) {
+      if (!args_.present(a.index, a.address)) {
+        fc_.set(ovx_condition);
+        return false;
+      }
+    }
+    return true;
+  }
 
   // The EBCDIC text of the i-th declared input (in declaration order); empty when it is omitted.
-  std::string_view input(std::size_t i) const noexcept { return i < input_count_ ? inputs_[i].text : std::string_view{}; }
+  std::string_view input(std::size_t i) const noexcept {
+    return i < input_count_ ? std::string_view(inputs_[i].text, inputs_[i].length) : std::string_view{};
+  }
 
   // Registers a character output; it is converted to the caller's code set on return.
   void text_output(void* address, std::size_t width) noexcept;
@@ -102,7 +131,14 @@ class service_frame {
   feedback_code& feedback() noexcept { return fc_; }
   bool ok() const noexcept { return fc_.ok(); }
   void fail(const condition& c) noexcept { fc_.set(c); }
-  bool ascii_caller() const noexcept { return ascii_; }
+  // Decided on first use: a call with no character data and a clear feedback code never needs it.
+  bool ascii_caller() const noexcept {
+    if (!code_set_known_) {
+      ascii_ = caller_is_ascii();
+      code_set_known_ = true;
+    }
+    return ascii_;
+  }
   ov_le_external area() const noexcept { return area_; }
   // False when the environment step found OV-PIPI unreachable.
   bool environment_reached() const noexcept { return environment_reached_; }
@@ -119,9 +155,13 @@ class service_frame {
 
  private:
   struct taken_input {
-    std::string_view text;
+    const char* text;
+    std::size_t length;
     std::array<char, input_capacity> copy;
   };
+  void take_inputs(std::initializer_list<char_input> inputs) noexcept;
+  void return_to_ascii() noexcept;
+
   struct output {
     void* address;
     std::size_t size;
@@ -131,9 +171,10 @@ class service_frame {
   platform::program_level level_;
   caller_arguments args_;
   ov_le_external area_;
-  std::array<unsigned char, feedback_size> scratch_{};
+  std::array<unsigned char, feedback_size> scratch_;  // cleared with the caller's code, when used
   feedback_code fc_;
-  bool ascii_ = false;
+  mutable bool ascii_ = false;
+  mutable bool code_set_known_ = false;
   bool environment_reached_ = true;
   std::size_t input_count_ = 0;
   std::size_t output_count_ = 0;

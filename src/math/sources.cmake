@@ -1,5 +1,10 @@
 # Math, bit and random number services.
 target_sources(ovle_core PRIVATE
+  # math
   src/math/math_core.cpp
   src/math/math_entries.cpp
+  # bits and random numbers
+  src/math/bit_entries.cpp
+  src/math/random_entries.cpp
+  src/math/random_number.cpp
 )

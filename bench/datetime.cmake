@@ -1,0 +1,1 @@
+ovle_benchmark(bench_datetime_calendar datetime_calendar_bench.cpp)

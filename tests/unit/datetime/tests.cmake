@@ -1,0 +1,1 @@
+ovle_unit_test(ovle_datetime_calendar_tests unit/datetime/calendar_test.cpp unit/datetime/day_services_test.cpp unit/datetime/century_window_test.cpp)
