@@ -15,12 +15,7 @@
        01  I-X                 PIC S9(9) BINARY.
        01  I-Y                 PIC S9(9) BINARY.
        01  I-R                 PIC S9(9) BINARY.
-       01  FC.
-           05  FC-SEV          PIC S9(4) BINARY.
-           05  FC-MSG          PIC S9(4) BINARY.
-           05  FC-CTL          PIC X.
-           05  FC-FAC          PIC X(3).
-           05  FC-ISI          PIC X(8).
+       COPY OVLEFC REPLACING ==:FC:== BY ==FC==.
        01  WS-NAME             PIC X(16).
        01  WS-GOT              COMP-2.
        01  WS-EXP              COMP-2.
@@ -539,8 +534,8 @@
       * severity 2 and X'51', or severity 1 and X'48' for message 9999.
        CHECK-FC.
            IF WS-MSG = 0
-               IF FC NOT = LOW-VALUES
-                   MOVE FC-MSG TO WS-SHOW-MSG
+               IF NOT FC-SUCCESS
+                   MOVE FC-MSG-NO TO WS-SHOW-MSG
                    DISPLAY WS-NAME ' unexpected condition '
                        WS-SHOW-MSG
                    ADD 1 TO WS-FAILS
@@ -553,13 +548,13 @@
                    MOVE 2 TO WS-SEV
                    MOVE X'51' TO WS-CTL
                END-IF
-               IF FC-SEV NOT = WS-SEV OR FC-MSG NOT = WS-MSG
-                  OR FC-CTL NOT = WS-CTL OR FC-FAC NOT = 'CEE'
-                  OR FC-ISI NOT = LOW-VALUES
-                   MOVE FC-SEV TO WS-SHOW-SEV
-                   MOVE FC-MSG TO WS-SHOW-MSG
+               IF FC-SEVERITY NOT = WS-SEV OR FC-MSG-NO NOT = WS-MSG
+                  OR FC-CASE-SEV-CTL NOT = WS-CTL
+                  OR NOT FC-FACILITY-CEE OR FC-ISI NOT = LOW-VALUES
+                   MOVE FC-SEVERITY TO WS-SHOW-SEV
+                   MOVE FC-MSG-NO TO WS-SHOW-MSG
                    DISPLAY WS-NAME ' condition ' WS-SHOW-SEV ' '
-                       WS-SHOW-MSG ' ' FC-FAC
+                       WS-SHOW-MSG ' ' FC-FACILITY-ID
                    ADD 1 TO WS-FAILS
                END-IF
            END-IF.
