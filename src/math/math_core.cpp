@@ -19,12 +19,12 @@ outcome<T> computed(T value) noexcept {
   if constexpr (std::is_floating_point_v<T>) {
     if (std::isnan(value)) value = T{0};
   }
-  return {value, std::nullopt};
+  return {value, nullptr};
 }
 
 template <typename T>
 outcome<T> failed(const common::condition& c, T value = T{0}) noexcept {
-  return {value, c};
+  return {value, &c};
 }
 
 // A double-precision value rounded once to the argument's type.

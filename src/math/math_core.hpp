@@ -47,16 +47,16 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 #include "common/feedback.hpp"
 
 namespace ovle::math {
 
+// A value and a pointer rather than an optional condition: the pair comes back in two registers.
 template <typename T>
 struct outcome {
-  T value;                                   // what the result argument receives
-  std::optional<common::condition> failure;  // set when the domain check failed
+  T value;                                       // what the result argument receives
+  const common::condition* failure = nullptr;    // one of the conditions below when the check failed
 };
 
 // The conditions of the domain checks (facility "CEE").
