@@ -227,8 +227,8 @@ OVLE_API int PICFUDGE(ovle_int4* lilian, const char* gregorian, const char* juli
  *   Values: the transcendental functions are computed in double precision and rounded once to the
  *   argument's type. Powers (XPS, XPD, SXPI, DXPI and the terms of SNH, CSH, TNH) are formed as
  *   10 ** (y * log10(x)): 0 when x is 0 (even for y = 0), 1 when y is 0; the relative error grows
- *   with |y * log10(x)|, about 2E-16 per unit (2 ** 3 gives 7.999999999999998, 10 ** 3 gives 1000;
- *   use CEESIXPI for exact integer powers).
+ *   with |y * log10(x)|, by up to 1.3E-15 per unit (2 ** 3 gives 7.999999999999998, 10 ** 3 gives
+ *   1000; use CEESIXPI for exact integer powers).
  *   SNH, CSH and TNH sum their series up to the term x ** 100 / 100!, in the argument's precision,
  *   stopping when a term no longer changes the sum: within 1E-14 (COMP-2) or 3E-7 (COMP-1) of the
  *   true values for |x| up to 40, short of them beyond (1E-6 at 60, half the value at 100).
