@@ -1,0 +1,1 @@
+ovle_unit_test(ovle_datetime_engine_tests unit/datetime/picture_test.cpp unit/datetime/date_engine_test.cpp)
