@@ -29,8 +29,9 @@ class work_date {
   static constexpr std::size_t width = max_date_length;
 
   explicit work_date(std::string_view date) noexcept {
-    text_.fill(blank);
-    std::memcpy(text_.data(), date.data(), std::min(date.size(), width));
+    const std::size_t n = std::min(date.size(), width);
+    std::memcpy(text_.data(), date.data(), n);
+    std::memset(text_.data() + n, blank, text_.size() - n);
   }
 
   // The characters from 1-based position p on (at least 24 readable).
@@ -97,10 +98,16 @@ class engine {
  public:
   engine(std::string_view date, std::string_view picture, engine_mode mode, century_start window,
          picture_tables tables) noexcept
-      : picture_(picture), mode_(mode), window_(window), tables_(tables), work_(date) {}
+      : picture_(picture),
+        mode_(mode),
+        window_(window),
+        tables_(tables),
+        work_(date),
+        recorded_(record_picture(picture)),
+        scan_(recorded_.scan) {}
 
   engine_result run() noexcept {
-    tables_.reset(picture_.size());
+    tables_.load(recorded_);
     // A date written with leading blanks is read from its first non-blank, unless the picture
     // itself starts with a blank.
     if (!picture_.empty() && picture_[0] != blank && work_.at(1) == blank) work_.remove_leading_blanks();
@@ -109,11 +116,9 @@ class engine {
     std::ranges::fill(fields.gregorian(), not_read);
     std::ranges::fill(fields.julian(), not_read);
 
-    scan_ = scan_picture(picture_);
-    tables_.record(scan_);
-    if (!scan_.has_token()) return {0, message::no_token};
+    if (!recorded_.has_token) return {0, message::no_token};
 
-    const auto ordered = scan_.in_order();
+    const auto& ordered = recorded_.order;
     for (std::size_t i = 0; i < ordered.count; ++i) extract(ordered.items[i]);
 
     const std::int32_t value = scan_[component::day].kind == '3' ? julian_date() : gregorian_date();
@@ -299,7 +304,8 @@ class engine {
   century_start window_;
   picture_tables tables_;
   work_date work_;
-  picture_scan scan_;
+  const recorded_picture& recorded_;
+  const picture_scan& scan_;
   std::int16_t message_ = 0;
 };
 

@@ -56,22 +56,30 @@ struct engine_vstring {
 
 constexpr char lilian_mode = '\xF1';  // "1"
 
+// The engine's own work once its frame is done: the environment, the date, the result.
+void run_engine(common::service_frame& f, std::string_view date, std::string_view picture,
+                datetime::engine_mode mode, ovle_int4* result) noexcept {
+  common::ensure_environment(f.area());
+  const auto r = datetime::read_date(date, picture, mode, window_of(f.area()), datetime::picture_tables::attach());
+  common::store_int4(result, r.value);
+  if (r.message != 0) f.fail(common::cee(3, r.message));
+}
+
 }  // namespace
 
 extern "C" int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, ovle_int4* result, ovle_feedback* fc,
                         const char* mode) noexcept {
+  // The engine runs the environment step itself, after its tables are set up.
   common::service_frame f(fc, 3,
                           {common::char_input::vstring(0, date, datetime::max_date_length),
                            common::char_input::vstring(1, picture, datetime::max_picture_length),
-                           common::char_input::text(4, mode, 1)});
+                           common::char_input::text(4, mode, 1)},
+                          common::init_step::skip);
   f.run([&] {
     if (!f.require({{0, date}, {1, picture}, {2, result}})) return;
     const auto engine_mode = f.input(2) == std::string_view(&lilian_mode, 1) ? datetime::engine_mode::lilian
                                                                             : datetime::engine_mode::integer_date;
-    const auto r = datetime::read_date(f.input(0), f.input(1), engine_mode, window_of(f.area()),
-                                       datetime::picture_tables::attach());
-    common::store_int4(result, r.value);
-    if (r.message != 0) f.fail(common::cee(3, r.message));
+    run_engine(f, f.input(0), f.input(1), engine_mode, result);
   });
   return 0;
 }
@@ -87,19 +95,28 @@ extern "C" int CEEDAYS(const ovle_vstring* date, const ovle_vstring* picture, ov
     if (!f.require({{0, date}, {1, picture}, {2, lilian}})) return;
     static constexpr std::size_t engine_index = platform::program_index("CEECBLDY");
     static_assert(engine_index < platform::program_count);
-    auto* engine = reinterpret_cast<decltype(&CEECBLDY)>(platform::find_program(engine_index));
-    if (engine == nullptr) {
+    const platform::program_address found = platform::find_program(engine_index);
+    if (found == nullptr) {
       platform::console_line("Unable to reach CEECBLDY");
       platform::console_line("  When CALLed by CEEDAYS");
       common::store_int4(lilian, 0);
       f.fail(common::ovx_condition);
       return;
     }
-    // The engine gets the texts in EBCDIC, as a program of the library holds them.
+    if (found == reinterpret_cast<platform::program_address>(&CEECBLDY)) {
+      // The library's own engine. Its frame, entered from here, would find a caller of the
+      // library (texts already EBCDIC, a feedback code present and cleared) and do nothing but
+      // the environment step, which run_engine does: go straight to the work.
+      run_engine(f, f.input(0), f.input(1), datetime::engine_mode::lilian, lilian);
+      return;
+    }
+    // Another program stands in for the engine: call it as any program of the library would,
+    // with EBCDIC texts.
     const engine_vstring engine_date(f.input(0));
     const engine_vstring engine_picture(f.input(1));
-    engine(&engine_date.v, &engine_picture.v, lilian, reinterpret_cast<ovle_feedback*>(f.feedback().data()),
-           &lilian_mode);
+    reinterpret_cast<decltype(&CEECBLDY)>(found)(&engine_date.v, &engine_picture.v, lilian,
+                                                 reinterpret_cast<ovle_feedback*>(f.feedback().data()),
+                                                 &lilian_mode);
   });
   return 0;
 }

@@ -17,18 +17,21 @@ constexpr char eb(char ascii) { return common::ebcdic::from_ascii(ascii); }
 
 constexpr char blank = common::ebcdic::blank;
 constexpr char shift_out = '\x0E';
-constexpr unsigned char flag_token = static_cast<unsigned char>(eb('N'));
-constexpr unsigned char flag_delimiter = static_cast<unsigned char>(eb('Y'));
+static_assert(static_cast<char>(picture_scan::flag::token) == eb('N'));
+static_assert(static_cast<char>(picture_scan::flag::delimiter) == eb('Y'));
+static_assert(static_cast<char>(picture_scan::flag::unscanned) == blank);
 
 // The picture as the scan sees it: blank-padded well past the longest token that can start at
 // position 100, so every look-ahead stays inside the buffer.
 struct work_picture {
-  static constexpr std::size_t capacity = max_picture_length + 32;
+  static constexpr std::size_t capacity = max_picture_length + 24;
   std::array<char, capacity> text;
 
+  // Only the look-ahead past the picture needs blanks: no token is longer than 21 characters.
   explicit work_picture(std::string_view picture) noexcept {
-    text.fill(blank);
-    std::memcpy(text.data(), picture.data(), std::min(picture.size(), max_picture_length));
+    const std::size_t n = std::min(picture.size(), max_picture_length);
+    std::memcpy(text.data(), picture.data(), n);
+    std::memset(text.data() + n, blank, 24);
   }
 };
 
@@ -194,6 +197,9 @@ picture_scan scan_picture(std::string_view picture) noexcept {
     }
     scan.flags[n - 1] = picture_scan::flag::token;
     scan.terms[index_of(m.entry)] = term{m.kind, static_cast<std::uint8_t>(n), m.length};
+    // The rest of the token is not scanned (an era token may reach past the picture's end).
+    const std::size_t inside = std::min<std::size_t>(m.width - 1u, scan.length - n);
+    std::memset(scan.flags.data() + n, static_cast<int>(picture_scan::flag::unscanned), inside);
     n += m.width;
   }
   return scan;
@@ -219,11 +225,14 @@ std::array<std::uint8_t, ordered_count> picture_scan::order() const noexcept {
 
 picture_scan::ordered_list picture_scan::in_order() const noexcept {
   ordered_list list;
-  const auto digits = order();
-  for (std::uint8_t d = 1; d <= ordered_count; ++d) {
-    for (std::size_t i = 0; i < ordered_count; ++i) {
-      if (digits[i] == d) list.items[list.count++] = static_cast<component>(i);
+  for (std::size_t i = 0; i < ordered_count; ++i) {
+    if (!terms[i].present()) continue;
+    // Insertion by position: at most five entries, all at different positions.
+    std::size_t k = list.count++;
+    for (; k > 0 && terms[index_of(list.items[k - 1])].position > terms[i].position; --k) {
+      list.items[k] = list.items[k - 1];
     }
+    list.items[k] = static_cast<component>(i);
   }
   return list;
 }
@@ -239,6 +248,10 @@ void delimiter_table::reset() noexcept {
   base_[0] = 0x00;
   base_[1] = 0x0C;
   std::memset(base_ + 2, blank, flag_count);
+}
+
+void delimiter_table::set_flags(std::span<const picture_scan::flag> flags) noexcept {
+  std::memcpy(base_ + 2, flags.data(), std::min(flags.size(), flag_count));
 }
 
 void delimiter_table::set_picture_length(std::size_t length) noexcept {
@@ -271,16 +284,22 @@ picture_terms picture_terms::attach() noexcept {
 }
 
 void picture_terms::reset() noexcept {
-  base_[0] = static_cast<unsigned char>(blank);
-  base_[1] = 0x00;
-  base_[2] = 0x0C;
-  for (std::size_t i = 0; i < component_count; ++i) {
-    const auto c = static_cast<component>(i);
-    set_kind(c, blank);
-    set_position(c, 0);
-    set_length(c, 0);
-    if (has_shift(c)) set_shift(c, 0);
-  }
+  static constexpr std::array<unsigned char, size> reset_image = [] {
+    std::array<unsigned char, size> image{};
+    image[0] = static_cast<unsigned char>(blank);
+    image[2] = 0x0C;  // packed +0
+    for (std::size_t i = 0; i < component_count; ++i) {
+      const auto c = static_cast<component>(i);
+      image[kind_offset(c)] = static_cast<unsigned char>(blank);
+      if (c != component::year) {  // zoned +000; the binary fields stay zero
+        image[kind_offset(c) + 1] = 0xF0;
+        image[kind_offset(c) + 2] = 0xF0;
+        image[kind_offset(c) + 3] = 0xC0;
+      }
+    }
+    return image;
+  }();
+  std::memcpy(base_, reset_image.data(), size);
 }
 
 int picture_terms::position(component c) const noexcept {
@@ -342,11 +361,7 @@ void picture_tables::reset(std::size_t picture_length) noexcept {
 }
 
 void picture_tables::record(const picture_scan& scan) noexcept {
-  for (std::size_t n = 1; n <= scan.length; ++n) {
-    const auto f = scan.at(n);
-    if (f == picture_scan::flag::token) delimiters.set_flag(n, static_cast<char>(flag_token));
-    else if (f == picture_scan::flag::delimiter) delimiters.set_flag(n, static_cast<char>(flag_delimiter));
-  }
+  delimiters.set_flags(std::span(scan.flags.data(), scan.length));
   for (std::size_t i = 0; i < component_count; ++i) {
     const term& t = scan.terms[i];
     if (!t.present()) continue;
@@ -355,6 +370,44 @@ void picture_tables::record(const picture_scan& scan) noexcept {
     terms.set_position(c, t.position);
     terms.set_length(c, t.length);
   }
+}
+
+}  // namespace ovle::datetime
+
+namespace ovle::datetime {
+
+const recorded_picture& record_picture(std::string_view picture) noexcept {
+  struct cache {
+    std::array<char, max_picture_length> text{};
+    std::size_t length = 0;
+    bool filled = false;
+    recorded_picture recorded;
+  };
+  static cache* const last = new cache();
+  picture = picture.substr(0, std::min(picture.size(), max_picture_length));
+  if (last->filled && last->length == picture.size() &&
+      std::memcmp(last->text.data(), picture.data(), picture.size()) == 0) {
+    return last->recorded;
+  }
+  recorded_picture& r = last->recorded;
+  r.scan = scan_picture(picture);
+  r.order = r.scan.in_order();
+  r.has_token = r.scan.has_token();
+  picture_tables image{delimiter_table(r.delimiters.data()), picture_terms(r.terms.data()), date_fields(nullptr)};
+  image.delimiters.reset();
+  image.delimiters.set_picture_length(picture.size());
+  image.terms.reset();
+  image.record(r.scan);
+  std::memcpy(last->text.data(), picture.data(), picture.size());
+  last->length = picture.size();
+  last->filled = true;
+  return r;
+}
+
+void picture_tables::load(const recorded_picture& picture) noexcept {
+  delimiters.assign(picture.delimiters);
+  terms.assign(picture.terms);
+  fields.reset();
 }
 
 }  // namespace ovle::datetime

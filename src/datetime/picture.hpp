@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -40,10 +41,11 @@ struct term {
 
 // What the scan found in a picture.
 struct picture_scan {
-  enum class flag : std::uint8_t { unscanned, token, delimiter };
+  // The values are the flag characters DELIMITER-TABLE holds (EBCDIC space, "N" and "Y").
+  enum class flag : std::uint8_t { unscanned = 0x40, token = 0xD5, delimiter = 0xE8 };
 
   std::size_t length = 0;                      // characters scanned, at most 100
-  std::array<flag, max_picture_length> flags{};  // per position (index = position - 1)
+  std::array<flag, max_picture_length> flags;  // per position (index = position - 1), set up to length
   std::array<term, component_count> terms{};
 
   const term& operator[](component c) const noexcept { return terms[index_of(c)]; }
@@ -80,11 +82,15 @@ class delimiter_table {
   static delimiter_table attach() noexcept;
 
   void reset() noexcept;
+  // All 257 bytes at once, from an image of the table.
+  void assign(const std::array<std::byte, size>& image) noexcept { std::memcpy(base_, image.data(), size); }
   int picture_length() const noexcept;                // the packed count, -1 when not valid packed decimal
   void set_picture_length(std::size_t length) noexcept;  // kept modulo 1000
   // EBCDIC flag character of a 1-based position (1 to 255).
   char flag(std::size_t position) const noexcept { return static_cast<char>(base_[1 + position]); }
   void set_flag(std::size_t position, char c) noexcept { base_[1 + position] = static_cast<unsigned char>(c); }
+  // The flags of positions 1 to flags.size(), as the scan found them.
+  void set_flags(std::span<const picture_scan::flag> flags) noexcept;
   std::span<const std::byte> bytes() const noexcept { return {reinterpret_cast<const std::byte*>(base_), size}; }
 
  private:
@@ -102,6 +108,7 @@ class picture_terms {
   static picture_terms attach() noexcept;
 
   void reset() noexcept;
+  void assign(const std::array<std::byte, size>& image) noexcept { std::memcpy(base_, image.data(), size); }
   // Kind as stored (EBCDIC character, space when absent).
   char kind(component c) const noexcept { return static_cast<char>(base_[kind_offset(c)]); }
   void set_kind(component c, char ebcdic_kind) noexcept { base_[kind_offset(c)] = static_cast<unsigned char>(ebcdic_kind); }
@@ -155,6 +162,21 @@ class date_fields {
   char* base_;
 };
 
+// A picture as the scan found it, with the bytes of DELIMITER-TABLE and PICTURE-TERMS once reset
+// and filled for it (both depend on the picture alone).
+struct recorded_picture {
+  picture_scan scan;
+  picture_scan::ordered_list order;
+  bool has_token;
+  std::array<std::byte, delimiter_table::size> delimiters;
+  std::array<std::byte, picture_terms::size> terms;
+};
+
+// The recorded form of a picture (EBCDIC, cut at 100 characters). The last picture seen is kept,
+// so a program that reads many dates through one picture has it scanned once. The reference
+// stays valid until the next call.
+const recorded_picture& record_picture(std::string_view picture) noexcept;
+
 // The three tables together, as every picture service uses them.
 struct picture_tables {
   delimiter_table delimiters;
@@ -166,6 +188,8 @@ struct picture_tables {
   void reset(std::size_t picture_length) noexcept;
   // Stores what the scan found: flags and terms (the length was stored by reset).
   void record(const picture_scan& scan) noexcept;
+  // Reset and record in one: the two tables take the picture's recorded bytes, DATE-FIELDS is reset.
+  void load(const recorded_picture& picture) noexcept;
 };
 
 }  // namespace ovle::datetime

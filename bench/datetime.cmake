@@ -1,0 +1,1 @@
+ovle_benchmark(ovle_datetime_engine_bench datetime_engine_bench.cpp)
