@@ -350,7 +350,8 @@ void date_fields::set_binary(std::size_t i, std::int32_t value) noexcept { commo
 // ---- The three together -----------------------------------------------------------------------------
 
 picture_tables picture_tables::attach() noexcept {
-  return {delimiter_table::attach(), picture_terms::attach(), date_fields::attach()};
+  static const picture_tables tables{delimiter_table::attach(), picture_terms::attach(), date_fields::attach()};
+  return tables;
 }
 
 void picture_tables::reset(std::size_t picture_length) noexcept {
