@@ -98,6 +98,17 @@ TEST_F(engine_test, published_picture_examples) {
       {"16.V.88", "ZD.RRRZ.YY", ok(may_16_1988)},
       {"16.V   .88", "ZD.RRRR.YY", ok(may_16_1988)},
       {"1988.05.16 13:30:00", "YYYY.MM.DD HH:MI:SS", ok(may_16_1988)},
+      {"051688", "MMDDYY", ok(may_16_1988)},
+      {"5/16/88", "ZM/ZD/YY", ok(may_16_1988)},
+      {"16-V   -88", "DD-RRRR-YY", ok(may_16_1988)},
+      {"16 May        88", "DD Mmmmmmmmmm YY", ok(may_16_1988)},
+      {"16 May 88", "DD Mmmmmmmmmz YY", ok(may_16_1988)},
+      {"1988/137", "YYYY/DDD", ok(may_16_1988)},
+      {"880516204229", "YYMMDDHHMISS", ok(may_16_1988)},
+      {"1988-05-16 20:42:29.046", "YYYY-MM-DD HH:MI:SS.999", ok(may_16_1988)},
+      {"MON, 5/16/88 08:42 PM", "WWW, ZM/ZD/YY HH:MI AP", ok(may_16_1988)},
+      {"Monday, 16 May 1988, 8:42 PM", "Wwwwwwwwwz, DD Mmm YYYY, ZH:MI AP", ok(may_16_1988)},
+      {"05/16/8", "MM/DD/Y", error(2507)},  // a one-digit year is not read
       {"5/15/2007", "MM/DD/YYYY", ok(may_15_2007)},
       {"May 5, 2007", "Mmmmmmmmmz ZD, YYYY", ok(may_5_2007)},
       {"2000-01-01", "YYYY-MM-DD", ok(jan_1_2000)},
@@ -283,6 +294,7 @@ TEST_F(engine_test, each_message_and_which_one_wins) {
       {"2007", "YYYYDDD", error(2520)},  // DDD read as blanks: read, not numeric
       {"07", "YYDDD", error(2520)},
       {"\x0E" "JJJJ" "\x0F" "05.15", "\x0E" "JJJJ" "\x0F" "MM.DD", error(2507)},
+      {"2007-05-15", "MM-DD-YYYY\x0E" "CCCC", error(2507)},  // an era year without its shift-in, last
       // 2520: read but not numeric, or a zero Julian date.
       {"2007-O5-15", "YYYY-MM-DD", error(2520)},
       {"20O7-05-15", "YYYY-MM-DD", error(2520)},
