@@ -69,7 +69,7 @@ void run_engine(common::service_frame& f, std::string_view date, std::string_vie
 
 extern "C" int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, ovle_int4* result, ovle_feedback* fc,
                         const char* mode) noexcept {
-  // The engine runs the environment step itself, after its tables are set up.
+  // The environment step is part of the engine's own work (run_engine), so CEEDAYS shares it.
   common::service_frame f(fc, 3,
                           {common::char_input::vstring(0, date, datetime::max_date_length),
                            common::char_input::vstring(1, picture, datetime::max_picture_length),
