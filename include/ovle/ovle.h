@@ -32,6 +32,9 @@
  *    pointer from C) or left off the end of the CALL's USING list, and the condition is then
  *    discarded. A required argument that is missing gets nothing written through it and the call
  *    returns the library's own condition (severity 4, message 9999, facility "OVX").
+ *    Under GnuCOBOL the CALL's argument count tells which arguments were passed; a C caller passes
+ *    NULL for every argument it omits (a C function called from COBOL that calls an entry directly
+ *    must do the same: the count it would see belongs to the COBOL CALL of that function).
  *
  * 6. The feedback code, 16 bytes (PIC X(16), or the group in copybook OVLEAPI):
  *        bytes 0-1 severity (INT2), 2-3 message number (INT2), 4 case/severity/control

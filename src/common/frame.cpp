@@ -25,22 +25,23 @@ std::int16_t program_info_query(std::int16_t input) noexcept {
                  : input == 2 ? mode::two_levels
                  : input == 3 ? mode::three_levels
                               : mode::none;
+  if (m == mode::two_levels || m == mode::three_levels) {
+    // The walk reaches level 2 (or 3) exactly when the chain is that deep.
+    const auto attributes = platform::program_attributes(m == mode::two_levels ? 2 : 3);
+    if (!attributes) return 0;
+    return (*attributes & platform::attribute_ebcdic) != 0 ? 4 : 3;
+  }
   std::int16_t result = 0;
   for (std::size_t level = 1;; ++level) {
     const auto attributes = platform::program_attributes(level);
     if (!attributes) break;
-    if ((m == mode::two_levels && level == 2) || (m == mode::three_levels && level == 3)) {
-      result = (*attributes & platform::attribute_ebcdic) != 0 ? 4 : 3;
-      break;
-    }
     if (m == mode::first_flagged) result = static_cast<std::int16_t>(*attributes & 0x03);
     if (result != 0) break;
   }
   return result;
 }
 
-bool ensure_environment(ov_le_external area) noexcept {
-  if (area.is_initialized()) return true;
+bool run_initializer() noexcept {
   static constexpr std::size_t pipi = platform::program_index("OV-PIPI");
   static_assert(pipi < platform::program_count);
   auto* initializer = reinterpret_cast<decltype(&OV0PIPI)>(platform::find_program(pipi));
@@ -57,6 +58,7 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
   for (const char_input& in : inputs) {
     if (input_count_ == max_inputs) break;
     taken_input& taken = inputs_[input_count_++];
+    taken.length = 0;
     if (!args_.present(in.index, in.address)) continue;
     const char* bytes = static_cast<const char*>(in.address);
     std::size_t length = in.size;
@@ -65,7 +67,8 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
       bytes += 2;
     }
     if (!ascii_) {
-      taken.text = {bytes, length};
+      taken.text = bytes;
+      taken.length = length;
       continue;
     }
     // An ASCII caller's input is converted on a copy, which leaves the caller's storage as it was
@@ -74,16 +77,16 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
     std::memcpy(taken.copy.data(), bytes, length);
     platform::convert_codeset(platform::codeset_direction::to_ebcdic,
                               std::as_writable_bytes(std::span<char>(taken.copy.data(), length)));
-    taken.text = {taken.copy.data(), length};
+    taken.text = taken.copy.data();
+    taken.length = length;
   }
   fc_.clear();
   if (init == init_step::run) environment_reached_ = ensure_environment(area_);
 }
 
-service_frame::~service_frame() {
-  if (!ascii_) return;
-  platform::convert_codeset(platform::codeset_direction::to_ascii,
-                            std::as_writable_bytes(std::span<unsigned char>(fc_.data() + 5, 3)));
+void service_frame::return_to_ascii() noexcept {
+  unsigned char* facility = fc_.data() + 5;
+  for (int i = 0; i < 3; ++i) facility[i] = platform::to_ascii(facility[i]);
   for (std::size_t i = 0; i < output_count_; ++i) {
     const output& out = outputs_[i];
     char* text = static_cast<char*>(out.address);

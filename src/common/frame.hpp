@@ -46,12 +46,17 @@ class caller_arguments {
 // CGPIINFO's walk: 3 ASCII / 4 EBCDIC for inputs 2 and 3, the flag bits for 0, 0 otherwise.
 std::int16_t program_info_query(std::int16_t input) noexcept;
 
-// Whether the caller of the running service keeps its data in ASCII (CGPIINFO with input 2).
-inline bool caller_is_ascii() noexcept { return program_info_query(2) == 3; }
+// Whether the caller of the running service keeps its data in ASCII: CGPIINFO with input 2
+// answers 3. Inline, as every service asks it on every call.
+inline bool caller_is_ascii() noexcept {
+  const auto attributes = platform::program_attributes(2);
+  return attributes && (*attributes & platform::attribute_ebcdic) == 0;
+}
 
 // Frame step 6: runs OV-PIPI when byte 1 of the area is not "Y". False when OV-PIPI could not be
 // reached (the area is then left as it is).
-bool ensure_environment(ov_le_external area) noexcept;
+bool run_initializer() noexcept;
+inline bool ensure_environment(ov_le_external area) noexcept { return area.is_initialized() || run_initializer(); }
 
 // A character input of the caller, taken in EBCDIC for the duration of the call.
 struct char_input {
@@ -79,7 +84,9 @@ class service_frame {
 
   service_frame(void* feedback, std::size_t feedback_index, std::initializer_list<char_input> inputs = {},
                 init_step init = init_step::run) noexcept;
-  ~service_frame();
+  ~service_frame() {
+    if (ascii_) return_to_ascii();
+  }
   service_frame(const service_frame&) = delete;
   service_frame& operator=(const service_frame&) = delete;
 
@@ -93,7 +100,9 @@ class service_frame {
   bool require(std::initializer_list<required_argument> arguments) noexcept;
 
   // The EBCDIC text of the i-th declared input (in declaration order); empty when it is omitted.
-  std::string_view input(std::size_t i) const noexcept { return i < input_count_ ? inputs_[i].text : std::string_view{}; }
+  std::string_view input(std::size_t i) const noexcept {
+    return i < input_count_ ? std::string_view(inputs_[i].text, inputs_[i].length) : std::string_view{};
+  }
 
   // Registers a character output; it is converted to the caller's code set on return.
   void text_output(void* address, std::size_t width) noexcept;
@@ -119,9 +128,12 @@ class service_frame {
 
  private:
   struct taken_input {
-    std::string_view text;
+    const char* text;
+    std::size_t length;
     std::array<char, input_capacity> copy;
   };
+  void return_to_ascii() noexcept;
+
   struct output {
     void* address;
     std::size_t size;

@@ -4,7 +4,9 @@
 # static:  cobc -fstatic-call, linked with -lovle (the CALLs bind at link time);
 # dynamic: a plain dynamic CALL, the library preloaded with COB_PRE_LOAD.
 # Lines "      * ENV NAME=VALUE" in the program set the environment of the run.
-# The program prints only its failures and ends with a non-zero RETURN-CODE on one.
+# The program prints only its failures and ends with a non-zero RETURN-CODE on one. A program that
+# is meant to be stopped by the library says so: "      * EXPECT-RC n" is the exit status it must
+# end with, and each "      * EXPECT-LINE text" a line its output must contain.
 set -eu
 cobc=$1 binding=$2 program=$3 library=$4 copybooks=$5 work=$6
 stem=$(basename "$program" .cbl)
@@ -27,4 +29,28 @@ for setting in $(sed -n 's/^      \* ENV \([A-Za-z_][A-Za-z0-9_]*=[^ ]*\).*/\1/p
   export "${setting?}"
 done
 cd "$work"
-"$exe"
+# A sanitizer build of the library needs its runtime loaded ahead of the (uninstrumented) program.
+if [ -n "${OVLE_SANITIZER_PRELOAD:-}" ]; then
+  LD_PRELOAD=$OVLE_SANITIZER_PRELOAD
+  export LD_PRELOAD
+fi
+expected_rc=$(sed -n 's/^      \* EXPECT-RC \([0-9]*\).*/\1/p' "$program")
+if [ -z "$expected_rc" ]; then
+  exec "$exe"
+fi
+set +e
+output=$("$exe")
+rc=$?
+set -e
+unset LD_PRELOAD
+printf '%s\n' "$output"
+if [ "$rc" != "$expected_rc" ]; then
+  echo "FAIL: exit status $rc, expected $expected_rc"
+  exit 1
+fi
+sed -n 's/^      \* EXPECT-LINE \(.*\)$/\1/p' "$program" | while IFS= read -r line; do
+  if ! printf '%s\n' "$output" | grep -qxF "$line"; then
+    echo "FAIL: no output line '$line'"
+    exit 1
+  fi
+done

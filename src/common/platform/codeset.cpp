@@ -37,8 +37,8 @@ static_assert(ebcdic_to_ascii_table[0xC3] == 'C' && ascii_to_ebcdic_table['Y'] =
 
 }  // namespace
 
-std::uint8_t to_ebcdic(std::uint8_t ascii) noexcept { return ascii_to_ebcdic_table[ascii]; }
-std::uint8_t to_ascii(std::uint8_t ebcdic) noexcept { return ebcdic_to_ascii_table[ebcdic]; }
+const std::array<std::uint8_t, 256> detail::ascii_to_ebcdic = ascii_to_ebcdic_table;
+const std::array<std::uint8_t, 256> detail::ebcdic_to_ascii = ebcdic_to_ascii_table;
 
 void convert_codeset(codeset_direction direction, std::span<std::byte> data) noexcept {
   const auto& table = direction == codeset_direction::to_ebcdic ? ascii_to_ebcdic_table : ebcdic_to_ascii_table;

@@ -31,8 +31,12 @@ enum class codeset_direction : std::uint8_t { to_ascii = 0, to_ebcdic = 1 };
 
 // Converts in place between ISO-8859-1 and EBCDIC code page 037, a one-to-one mapping.
 void convert_codeset(codeset_direction direction, std::span<std::byte> data) noexcept;
-std::uint8_t to_ebcdic(std::uint8_t ascii) noexcept;
-std::uint8_t to_ascii(std::uint8_t ebcdic) noexcept;
+namespace detail {
+extern const std::array<std::uint8_t, 256> ebcdic_to_ascii;
+extern const std::array<std::uint8_t, 256> ascii_to_ebcdic;
+}  // namespace detail
+inline std::uint8_t to_ebcdic(std::uint8_t ascii) noexcept { return detail::ascii_to_ebcdic[ascii]; }
+inline std::uint8_t to_ascii(std::uint8_t ebcdic) noexcept { return detail::ebcdic_to_ascii[ebcdic]; }
 // Whole strings, for constants and texts the library hands to or takes from the host.
 std::string ebcdic_from_ascii(std::string_view ascii);
 std::string ascii_from_ebcdic(std::string_view ebcdic);
@@ -42,22 +46,45 @@ std::string ascii_from_ebcdic(std::string_view ebcdic);
 // Attribute byte bit that marks a program whose data are EBCDIC.
 inline constexpr std::uint8_t attribute_ebcdic = 0x04;
 
+namespace detail {
+// The programs above the library (outermost first, the library's direct caller last) and the
+// number of library programs running on top of them. Inline: every service call walks it.
+struct program_chain {
+  static constexpr std::size_t max_callers = 16;
+  std::array<std::uint8_t, max_callers> callers{};
+  std::size_t caller_count = 0;
+  std::size_t library_levels = 0;
+};
+program_chain chain_from_environment() noexcept;
+inline program_chain& chain() noexcept {
+  static program_chain state = chain_from_environment();
+  return state;
+}
+}  // namespace detail
+
 // One level for a program of the library while it runs. The library's programs keep their data
 // in EBCDIC, so a service called by another service sees an EBCDIC caller.
 class program_level {
  public:
-  program_level() noexcept;
-  ~program_level();
+  program_level() noexcept { ++detail::chain().library_levels; }
+  ~program_level() { --detail::chain().library_levels; }
   program_level(const program_level&) = delete;
   program_level& operator=(const program_level&) = delete;
 };
 
-// Number of library programs active now; 0 means the current entry was called from outside.
-std::size_t library_depth() noexcept;
+// Number of library programs active now; 1 in a service means it was called from outside.
+inline std::size_t library_depth() noexcept { return detail::chain().library_levels; }
 
-// Attribute byte of the program `level` steps above the caller of the walk (1 = the program that
-// asks), or empty when the chain ends below that level.
-std::optional<std::uint8_t> program_attributes(std::size_t level) noexcept;
+// Attribute byte of the program `level` steps up from the one asking (1 = the program that asks,
+// that is the caller of CGPIINFO), or empty when the chain ends below that level.
+inline std::optional<std::uint8_t> program_attributes(std::size_t level) noexcept {
+  const detail::program_chain& c = detail::chain();
+  if (level == 0) return std::nullopt;
+  if (level <= c.library_levels) return attribute_ebcdic;
+  const std::size_t above = level - c.library_levels;  // 1 = the library's direct caller
+  if (above > c.caller_count) return std::nullopt;
+  return c.callers[c.caller_count - above];
+}
 
 // ---- Call by name ----------------------------------------------------------------------------------
 
@@ -188,7 +215,7 @@ namespace testing {
 // Zero-fills every external area the library's own registry holds (not libcob's).
 void clear_external_areas() noexcept;
 // Attribute bytes of the programs above the library, outermost first; the last one is the
-// library's direct caller. Replaces the chain OVLE_CALLER_CODESET describes.
+// library's direct caller (at most 16 are kept). Replaces the chain OVLE_CALLER_CODESET describes.
 void set_caller_chain(std::vector<std::uint8_t> attributes);
 // Back to the chain described by the environment (read again).
 void reset_caller_chain();

@@ -1,0 +1,69 @@
+/* A plain C program calling libovle.so through the public header, with or without libcob. */
+#include <stdio.h>
+#include <string.h>
+
+#include "ovle/ovle.h"
+
+#ifdef WITH_LIBCOB
+#include <libcob.h>
+#endif
+
+static int failures = 0;
+
+static void expect(int ok, const char* what) {
+  if (!ok) {
+    printf("FAIL %s\n", what);
+    ++failures;
+  }
+}
+
+int main(int argc, char** argv) {
+  ovle_int4 window;
+  ovle_feedback fc;
+  int16_t mode = 2;
+  int32_t function = 1;
+  ovle_vstring text, result;
+  static const unsigned char zero16[16] = {0};
+
+#ifdef WITH_LIBCOB
+  /* libcob initialised by a C main: no COBOL module runs, so no argument count is trusted. */
+  cob_init(argc, argv);
+#else
+  (void)argc;
+  (void)argv;
+#endif
+
+  memset(&fc, 0xA5, sizeof fc);
+  ovle_int4_set(&window, 101);
+  CEESCEN(&window, &fc);
+  expect(ovle_int2_get(&fc.severity) == 3 && ovle_int2_get(&fc.message_number) == 9999, "CEESCEN 101 condition");
+  expect(fc.case_severity_control == 0x58 && memcmp(fc.facility, "OVX", 3) == 0, "CEESCEN 101 byte 4 and facility");
+
+  memset(&fc, 0xA5, sizeof fc);
+  ovle_int4_set(&window, -1);
+  CEEQCEN(&window, &fc);
+  expect(memcmp(&fc, zero16, 16) == 0, "CEEQCEN success clears the feedback code");
+  expect(ovle_int4_get(&window) == 80, "CEEQCEN default window 80");
+
+  ovle_int4_set(&window, 26);
+  expect(CEESCEN(&window, NULL) == 0, "CEESCEN with the feedback code omitted");
+  CEEQCEN(&window, NULL);
+  expect(ovle_int4_get(&window) == 26, "window set without a feedback code");
+
+  memset(&fc, 0, sizeof fc);
+  CEEQCEN(NULL, &fc);
+  expect(ovle_int2_get(&fc.message_number) == 9999 && fc.case_severity_control == 0x60, "missing argument condition");
+
+  CGPIINFO(&mode);
+  expect(mode == 3, "a C caller is ASCII");
+
+  ovle_int2_set(&text.length, 5);
+  memcpy(text.text, "A/B/C", 5);
+  OVLEINIT(&function, &text, &result);
+  expect(ovle_int2_get(&result.length) == 5 && memcmp(result.text, "A/B/C", 5) == 0, "OVLEINIT function 1");
+
+#ifdef WITH_LIBCOB
+  cob_tidy();
+#endif
+  return failures == 0 ? 0 : 1;
+}
