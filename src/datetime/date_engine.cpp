@@ -15,7 +15,6 @@ namespace ovle::datetime {
 namespace {
 
 using common::ebcdic::blank;
-using common::ebcdic::digit_value;
 using common::ebcdic::from_ascii;
 
 // Marks a DATE-FIELDS digit that no extractor has written.
@@ -60,17 +59,16 @@ class work_date {
   std::array<char, width + 48> text_;
 };
 
-bool all_digits(const char* p, std::size_t n) noexcept {
-  for (std::size_t i = 0; i < n; ++i) {
-    if (digit_value(p[i]) < 0) return false;
-  }
-  return true;
-}
-
-int number(const char* p, std::size_t n) noexcept {
+// The value of n EBCDIC digits, or -1 when any of them is not a digit.
+int digits_value(const char* p, std::size_t n) noexcept {
   int value = 0;
-  for (std::size_t i = 0; i < n; ++i) value = value * 10 + digit_value(p[i]);
-  return value;
+  bool digits = true;
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned d = static_cast<unsigned char>(p[i]) - 0xF0u;
+    digits = digits && d <= 9;
+    value = value * 10 + static_cast<int>(d);
+  }
+  return digits ? value : -1;
 }
 
 void store_two_digits(std::span<char> field, int value) noexcept {
@@ -138,9 +136,10 @@ class engine {
         if (t.kind == '3') {
           const char* f = work_.field(t.position);
           std::memcpy(fields.julian_day().data(), f, 3);
-          if (!all_digits(f, 3) || number(f, 3) == 0 || number(f, 3) > 366) set(message::invalid_date);
+          const int ddd = digits_value(f, 3);
+          if (ddd <= 0 || ddd > 366) set(message::invalid_date);
         } else if (read_numeric(t, fields.day()) == numeric::two_digits) {
-          const int day = number(fields.day().data(), 2);
+          const int day = digits_value(fields.day().data(), 2);
           if (day == 0 || day > 31) set(message::invalid_date);
         }
         break;
@@ -159,9 +158,11 @@ class engine {
       std::memcpy(year.data() + 2, f, 2);
       // A window that was never set up (the environment could not be initialized) gives no
       // century, and the year stays incomplete.
-      if (all_digits(f, 2) && all_digits(window_.cc, 2) && all_digits(window_.yy, 2)) {
-        const int cc = number(window_.cc, 2);
-        const int century = number(f, 2) < number(window_.yy, 2) ? cc + 1 : cc;
+      const int yy = digits_value(f, 2);
+      const int window_cc = digits_value(window_.cc, 2);
+      const int window_yy = digits_value(window_.yy, 2);
+      if (yy >= 0 && window_cc >= 0 && window_yy >= 0) {
+        const int century = yy < window_yy ? window_cc + 1 : window_cc;
         store_two_digits(year.first(2), century);
       }
     }
@@ -229,7 +230,7 @@ class engine {
   numeric read_numeric(const term& t, std::span<char> field) noexcept {
     const std::size_t p = t.position;
     const char* f = work_.field(p);
-    if (all_digits(f, 2)) {
+    if (digits_value(f, 2) >= 0) {
       std::memcpy(field.data(), f, 2);
       return numeric::two_digits;
     }
@@ -253,12 +254,12 @@ class engine {
     date_fields& fields = tables_.fields;
     std::ranges::copy(fields.year(), fields.julian().begin());
     const std::span<const char> yyyyddd = fields.julian();
-    if (!all_digits(yyyyddd.data(), 7) || number(yyyyddd.data(), 7) == 0) {
+    const int year = digits_value(yyyyddd.data(), 4);
+    const int ddd = digits_value(yyyyddd.data() + 4, 3);
+    if (year < 0 || ddd < 0 || (year == 0 && ddd == 0)) {
       missing_or_not_numeric(yyyyddd);
       return 0;
     }
-    const int year = number(yyyyddd.data(), 4);
-    const int ddd = number(yyyyddd.data() + 4, 3);
     const int value = year * 1000 + ddd;
     if (ddd > 365 && !is_leap_year(year)) {
       set(message::invalid_date);
@@ -273,13 +274,13 @@ class engine {
 
   std::int32_t gregorian_date() noexcept {
     const std::span<const char> yyyymmdd = tables_.fields.gregorian();
-    if (!all_digits(yyyymmdd.data(), 8)) {
+    const int year = digits_value(yyyymmdd.data(), 4);
+    const int month = digits_value(yyyymmdd.data() + 4, 2);
+    const int day = digits_value(yyyymmdd.data() + 6, 2);
+    if (year < 0 || month < 0 || day < 0) {
       missing_or_not_numeric(yyyymmdd);
       return 0;
     }
-    const int year = number(yyyymmdd.data(), 4);
-    const int month = number(yyyymmdd.data() + 4, 2);
-    const int day = number(yyyymmdd.data() + 6, 2);
     bool valid = true;
     if (month == 0 || month > 12) {
       set(message::invalid_date);
