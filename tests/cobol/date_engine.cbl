@@ -108,6 +108,29 @@
            MOVE '1600366' TO W-DATE
            MOVE 'YYYYDDD' TO W-PIC
            PERFORM CHECK-CASE
+           MOVE 79 TO W-EXPECT
+           MOVE '1583001' TO W-DATE
+           PERFORM CHECK-CASE
+           MOVE 152444 TO W-EXPECT
+           MOVE '2000-02-29' TO W-DATE
+           MOVE 'YYYY-MM-DD' TO W-PIC
+           PERFORM CHECK-CASE
+      * Two-digit years in 2026 with the default window (1946-2045).
+           MOVE 168822 TO W-EXPECT
+           MOVE '45-01-01' TO W-DATE
+           MOVE 'YY-MM-DD' TO W-PIC
+           PERFORM CHECK-CASE
+           MOVE 132662 TO W-EXPECT
+           MOVE '46-01-01' TO W-DATE
+           PERFORM CHECK-CASE
+      * Month names on their first three letters, in any case.
+           MOVE 154956 TO W-EXPECT
+           MOVE 'jan 15 2007' TO W-DATE
+           MOVE 'Mmm DD YYYY' TO W-PIC
+           PERFORM CHECK-CASE
+           MOVE 'JANUARY 15 2007' TO W-DATE
+           MOVE 'Mmmmmmmmmz DD YYYY' TO W-PIC
+           PERFORM CHECK-CASE
       * Messages: the output is 0 whenever one is set.
            MOVE 0 TO W-EXPECT
            MOVE 2513 TO W-MSG
@@ -117,8 +140,17 @@
            MOVE 2508 TO W-MSG
            MOVE '2007-02-29' TO W-DATE
            PERFORM CHECK-CASE
+           MOVE '2007-13-01' TO W-DATE
+           PERFORM CHECK-CASE
+           MOVE '2007-04-31' TO W-DATE
+           PERFORM CHECK-CASE
+           MOVE '2007-04-00' TO W-DATE
+           PERFORM CHECK-CASE
            MOVE '1900366' TO W-DATE
            MOVE 'YYYYDDD' TO W-PIC
+           PERFORM CHECK-CASE
+           MOVE 2513 TO W-MSG
+           MOVE '1582287' TO W-DATE
            PERFORM CHECK-CASE
            MOVE 2520 TO W-MSG
            MOVE '20O7-05-15' TO W-DATE
@@ -138,6 +170,8 @@
            MOVE 2518 TO W-MSG
            MOVE '2007-05-15' TO W-DATE
            MOVE '-/' TO W-PIC
+           PERFORM CHECK-CASE
+           MOVE SPACES TO W-PIC
            PERFORM CHECK-CASE
       * CEECBLDY: integer dates from 1 January 1601.
            MOVE 'CEECBLDY' TO W-PROGRAM
