@@ -172,6 +172,44 @@ OVLE_API int CEEQCEN(ovle_int4* century_start, ovle_feedback* fc) OVLE_NOEXCEPT;
 OVLE_API int CEESCEN(const ovle_int4* century_start, ovle_feedback* fc) OVLE_NOEXCEPT;
 
 /*
+ * CEEDYWK: the day of the week of a Lilian day (day 1 is Friday 15 October 1582).
+ *   lilian  INT4, in: 1 to 3,074,324 (31 December 9999).
+ *   day     INT4, out: 1 Sunday, 2 Monday, ..., 7 Saturday; 0 when a condition is returned.
+ *   fc      feedback code, out, may be omitted.
+ *           Conditions: severity 3, message 2512, facility CEE for a Lilian day below 1 or above
+ *           3,074,324.
+ *   CALL 'CEEDYWK' USING LILIAN-DAY DAY-OF-WEEK FC
+ */
+OVLE_API int CEEDYWK(const ovle_int4* lilian, ovle_int4* day, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * LILFUDGE: the library's converter from a Lilian day of 15 October 1582 to 31 December 1600
+ * (Lilian 1 to 6653) to its date. It works in the library's internal code set: the digits it
+ * writes are EBCDIC (X'F0' to X'F9'), whatever the caller's code set.
+ *   lilian     INT4, in.
+ *   gregorian  PIC 9(8) (YYYYMMDD), out.
+ *   julian     PIC 9(7) (YYYYDDD), out.
+ *   weekday    PIC 9, out: 1 Monday ... 7 Sunday.
+ *   Conditions: none (no feedback code); a Lilian day outside 1 to 6653 gives all three outputs
+ *   as zeros.
+ *   CALL 'LILFUDGE' USING LILIAN-DAY GREG-DATE JUL-DATE WEEKDAY-DIGIT
+ */
+OVLE_API int LILFUDGE(const ovle_int4* lilian, char* gregorian, char* julian, char* weekday) OVLE_NOEXCEPT;
+
+/*
+ * PICFUDGE: the library's converter from a date of 15 October 1582 to 31 December 1600 to its
+ * Lilian day. It works in the library's internal code set: digits and type letter are EBCDIC.
+ *   lilian     INT4, out.
+ *   gregorian  PIC 9(8) (YYYYMMDD), in, read when the type is "G": 15821015 to 16001231.
+ *   julian     PIC 9(7) (YYYYDDD), in, read when the type is "J": 1582288 to 1600366.
+ *   type       PIC X, in: "G" or "J".
+ *   Conditions: none (no feedback code); another type, a date outside its window, digits that
+ *   are no date (month 13, day 00, day 366 of a common year) or not digits give 0.
+ *   CALL 'PICFUDGE' USING LILIAN-DAY GREG-DATE JUL-DATE DATE-TYPE
+ */
+OVLE_API int PICFUDGE(ovle_int4* lilian, const char* gregorian, const char* julian, const char* type) OVLE_NOEXCEPT;
+
+/*
  * CEEDAYS: converts a date written as text, laid out by a picture string, to a Lilian day number
  * (1 = 15 October 1582). The work is done by the date engine of CEECBLDY, called by name.
  *   date     VSTRING, in: the date; only its first 80 characters are read. Leading blanks are
@@ -206,6 +244,82 @@ OVLE_API int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, ovl
                       const char* mode) OVLE_NOEXCEPT;
 
 /* ==== Math, bits and random numbers ==================================================================== */
+
+/* ---- Bit manipulation ----------------------------------------------------------------------------
+ * Bits are numbered from 0, the least significant. The services check neither the bit number nor
+ * the shift count and always return a clear feedback code (a missing required argument excepted).
+ * Values that leave 32 bits are reduced modulo 2^32, as the machine's binary arithmetic does: the
+ * mask of bit 31 is X'80000000' (the sign bit); bit numbers of 32 or more and negative ones have the
+ * mask 0 (set and clear leave the source as it is, test gives 0); a left shift keeps the low 32 bits
+ * (the sign follows bit 31); a right shift is logical (zeros come in from the left, a negative
+ * source included); a shift by 32 or more either way gives 0.
+ */
+
+/*
+ * CEESICLR: the source with bit n cleared.
+ *   source  INT4, in.
+ *   bit     INT4, in: the bit number n.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  INT4, out: source AND NOT 2^n.
+ *   CALL 'CEESICLR' USING SOURCE BIT-NO FC RESULT
+ */
+OVLE_API int CEESICLR(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc,
+                      ovle_int4* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESISET: the source with bit n set.
+ *   source  INT4, in.
+ *   bit     INT4, in: the bit number n.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  INT4, out: source OR 2^n.
+ *   CALL 'CEESISET' USING SOURCE BIT-NO FC RESULT
+ */
+OVLE_API int CEESISET(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc,
+                      ovle_int4* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESISHF: the source shifted left by n bits for n > 0, logically right by -n bits for n < 0,
+ * unchanged for n = 0 (-1 shifted by -1 gives X'7FFFFFFF').
+ *   source  INT4, in.
+ *   count   INT4, in: the shift count n.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  INT4, out.
+ *   CALL 'CEESISHF' USING SOURCE SHIFT-COUNT FC RESULT
+ */
+OVLE_API int CEESISHF(const ovle_int4* source, const ovle_int4* count, ovle_feedback* fc,
+                      ovle_int4* result) OVLE_NOEXCEPT;
+
+/*
+ * CEESITST: tests bit n of the source.
+ *   source  INT4, in.
+ *   bit     INT4, in: the bit number n.
+ *   fc      feedback code, out, may be omitted. Conditions: none.
+ *   result  INT4, out: 1 when bit n is set, else 0.
+ *   CALL 'CEESITST' USING SOURCE BIT-NO FC RESULT
+ */
+OVLE_API int CEESITST(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc,
+                      ovle_int4* result) OVLE_NOEXCEPT;
+
+/* ---- Random numbers ------------------------------------------------------------------------------ */
+
+/*
+ * CEERAN0: a pseudo-random number uniformly distributed over the open interval (0, 1), and the seed
+ * for the next call: a caller that passes the returned seed back each time walks one reproducible
+ * sequence. The numbers come from the RANDOM intrinsic (the multiplicative congruential generator
+ * with modulus 2^31 - 1 and multiplier 48271); the next seed is the integer part of
+ * random_no x 10^8, at most eight digits (it is 0 for a random_no below 10^-8, and a seed of 0 then
+ * starts from the clock). With no more than 10^8 seeds, a walk comes back to a seed it has passed
+ * and from there repeats itself: from seed 1 after 61,492 calls, in a cycle of 11,110 numbers.
+ *   seed       INT4, in/out: 1 to 2147483646, or 0 for a seed taken from the clock (the ten digits of
+ *              CURRENT-DATE from the seventh on: day, hours, minutes, seconds, hundredths).
+ *              Out: the next seed; unchanged when the seed is refused.
+ *   random_no  FLOAT8 (COMP-2), out: the number; -1 when the seed is refused.
+ *   fc         feedback code, out, may be omitted.
+ *              Conditions: severity 3, message 2524, X'59', facility CEE for a seed below 0 or above
+ *              2147483646.
+ *   CALL 'CEERAN0' USING SEED RANDOM-NO FC
+ */
+OVLE_API int CEERAN0(ovle_int4* seed, double* random_no, ovle_feedback* fc) OVLE_NOEXCEPT;
 
 #ifdef __cplusplus
 }

@@ -8,16 +8,7 @@
 
 namespace ovle::common {
 
-ov_le_external ov_le_external::attach() noexcept {
-  static std::byte* const base = platform::external_area(name, size);
-  return ov_le_external(base);
-}
-
-caller_arguments::caller_arguments() noexcept {
-  // Only the outermost entry may read the count: the program level of the running service is
-  // already pushed, so depth 1 means the library was entered from outside.
-  if (platform::library_depth() <= 1) count_ = platform::cob::caller_argument_count();
-}
+std::byte* ov_le_external::attach_first() noexcept { return platform::external_area(name, size); }
 
 std::int16_t program_info_query(std::int16_t input) noexcept {
   enum class mode { first_flagged, two_levels, three_levels, none };
@@ -26,7 +17,7 @@ std::int16_t program_info_query(std::int16_t input) noexcept {
                  : input == 3 ? mode::three_levels
                               : mode::none;
   if (m == mode::two_levels || m == mode::three_levels) {
-    // The walk reaches level 2 (or 3) exactly when the chain is that deep.
+    // The chain has no gaps: the walk reaches a level exactly when that level exists.
     const auto attributes = platform::program_attributes(m == mode::two_levels ? 2 : 3);
     if (!attributes) return 0;
     return (*attributes & platform::attribute_ebcdic) != 0 ? 4 : 3;
@@ -50,11 +41,7 @@ bool run_initializer() noexcept {
   return true;
 }
 
-service_frame::service_frame(void* feedback, std::size_t feedback_index, std::initializer_list<char_input> inputs,
-                             init_step init) noexcept
-    : area_(ov_le_external::attach()),
-      fc_(args_.present(feedback_index, feedback) ? feedback : scratch_.data()) {
-  ascii_ = caller_is_ascii();
+void service_frame::take_inputs(std::initializer_list<char_input> inputs) noexcept {
   for (const char_input& in : inputs) {
     if (input_count_ == max_inputs) break;
     taken_input& taken = inputs_[input_count_++];
@@ -66,7 +53,7 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
       length = vstring_length(in.address, in.size);
       bytes += 2;
     }
-    if (!ascii_) {
+    if (!ascii_caller()) {
       taken.text = bytes;
       taken.length = length;
       continue;
@@ -81,8 +68,6 @@ service_frame::service_frame(void* feedback, std::size_t feedback_index, std::in
     taken.text = taken.copy.data();
     taken.length = length;
   }
-  fc_.clear();
-  if (init == init_step::run) environment_reached_ = ensure_environment(area_);
 }
 
 void service_frame::return_to_ascii() noexcept {
@@ -99,16 +84,6 @@ void service_frame::return_to_ascii() noexcept {
     platform::convert_codeset(platform::codeset_direction::to_ascii,
                               std::as_writable_bytes(std::span<char>(text, length)));
   }
-}
-
-bool service_frame::require(std::initializer_list<required_argument> arguments) noexcept {
-  for (const required_argument& a : arguments) {
-    if (!args_.present(a.index, a.address)) {
-      fc_.set(ovx_condition);
-      return false;
-    }
-  }
-  return true;
 }
 
 void service_frame::text_output(void* address, std::size_t width) noexcept {

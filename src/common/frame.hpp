@@ -25,6 +25,7 @@
 
 #include "common/feedback.hpp"
 #include "common/ov_le_external.hpp"
+#include "common/platform/cob_bridge.hpp"
 #include "common/platform/platform.hpp"
 
 namespace ovle::common {
@@ -34,7 +35,11 @@ namespace ovle::common {
 // of the library never consults the count: it belongs to the outer CALL.
 class caller_arguments {
  public:
-  caller_arguments() noexcept;
+  // Only the outermost entry may read the count: the program level of the running service is
+  // already pushed, so depth 1 means the library was entered from outside.
+  caller_arguments() noexcept {
+    if (platform::library_depth() <= 1) count_ = platform::cob::caller_argument_count();
+  }
   bool present(std::size_t index, const void* p) const noexcept {
     return p != nullptr && (!count_ || index < static_cast<std::size_t>(*count_));
   }
@@ -83,9 +88,16 @@ class service_frame {
   static constexpr std::size_t input_capacity = 256;
 
   service_frame(void* feedback, std::size_t feedback_index, std::initializer_list<char_input> inputs = {},
-                init_step init = init_step::run) noexcept;
+                init_step init = init_step::run) noexcept
+      : area_(ov_le_external::attach()),
+        fc_(args_.present(feedback_index, feedback) ? feedback : scratch_.data()) {
+    if (inputs.size() != 0) take_inputs(inputs);
+    fc_.clear();
+    if (init == init_step::run && !area_.is_initialized()) environment_reached_ = run_initializer();
+  }
   ~service_frame() {
-    if (ascii_) return_to_ascii();
+    // Sixteen X'00' bytes and no character output read the same in either code set.
+    if ((output_count_ != 0 || !fc_.ok()) && ascii_caller()) return_to_ascii();
   }
   service_frame(const service_frame&) = delete;
   service_frame& operator=(const service_frame&) = delete;
@@ -97,7 +109,15 @@ class service_frame {
     const void* address;
   };
   // True when every listed argument is present; otherwise stores the library's own condition.
-  bool require(std::initializer_list<required_argument> arguments) noexcept;
+  bool require(std::initializer_list<required_argument> arguments) noexcept {
+    for (const required_argument& a : arguments) {
+      if (!args_.present(a.index, a.address)) {
+        fc_.set(ovx_condition);
+        return false;
+      }
+    }
+    return true;
+  }
 
   // The EBCDIC text of the i-th declared input (in declaration order); empty when it is omitted.
   std::string_view input(std::size_t i) const noexcept {
@@ -111,7 +131,14 @@ class service_frame {
   feedback_code& feedback() noexcept { return fc_; }
   bool ok() const noexcept { return fc_.ok(); }
   void fail(const condition& c) noexcept { fc_.set(c); }
-  bool ascii_caller() const noexcept { return ascii_; }
+  // Decided on first use: a call with no character data and a clear feedback code never needs it.
+  bool ascii_caller() const noexcept {
+    if (!code_set_known_) {
+      ascii_ = caller_is_ascii();
+      code_set_known_ = true;
+    }
+    return ascii_;
+  }
   ov_le_external area() const noexcept { return area_; }
   // False when the environment step found OV-PIPI unreachable.
   bool environment_reached() const noexcept { return environment_reached_; }
@@ -132,6 +159,7 @@ class service_frame {
     std::size_t length;
     std::array<char, input_capacity> copy;
   };
+  void take_inputs(std::initializer_list<char_input> inputs) noexcept;
   void return_to_ascii() noexcept;
 
   struct output {
@@ -143,9 +171,10 @@ class service_frame {
   platform::program_level level_;
   caller_arguments args_;
   ov_le_external area_;
-  std::array<unsigned char, feedback_size> scratch_{};
+  std::array<unsigned char, feedback_size> scratch_;  // cleared with the caller's code, when used
   feedback_code fc_;
-  bool ascii_ = false;
+  mutable bool ascii_ = false;
+  mutable bool code_set_known_ = false;
   bool environment_reached_ = true;
   std::size_t input_count_ = 0;
   std::size_t output_count_ = 0;

@@ -77,8 +77,13 @@ class ov_le_external {
 
   explicit ov_le_external(std::byte* base) noexcept : base_(reinterpret_cast<char*>(base)) {}
 
-  // The process's area (attached once, never freed).
-  static ov_le_external attach() noexcept;
+  // The process's area (attached once, never freed). Constant-initialized: no guard on the way.
+  static ov_le_external attach() noexcept {
+    static constinit std::byte* base = nullptr;
+    if (base == nullptr) base = attach_first();
+    return ov_le_external(base);
+  }
+  static std::byte* attach_first() noexcept;
 
   char* at(std::size_t off) const noexcept { return base_ + off; }
   std::span<char> field(std::size_t off, std::size_t width) const noexcept { return {base_ + off, width}; }

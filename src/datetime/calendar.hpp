@@ -12,8 +12,10 @@
 
 namespace ovle::datetime {
 
+inline constexpr std::int32_t lilian_min = 1;                // 15 October 1582
 inline constexpr std::int32_t lilian_max = 3'074'324;        // 31 December 9999
 inline constexpr std::int32_t lilian_of_1600_12_31 = 6653;   // integer date = Lilian - 6653
+inline constexpr std::int32_t integer_date_max = lilian_max - lilian_of_1600_12_31;  // 3,067,671
 inline constexpr std::int64_t lilian_epoch = platform::intrinsic::days_from_civil(1582, 10, 14);
 
 // Leap year: a year ending in 00 when divisible by 400, any other year when divisible by 4.
@@ -49,12 +51,29 @@ struct calendar_date {
 };
 
 // The date of a Lilian day. Precondition: 1 <= lilian <= lilian_max.
+//
+// The day count runs from 1 March 1200, the start of a 400-year cycle before the calendar begins,
+// so every quantity is a small unsigned number; years begin in March, which puts the leap day last.
 constexpr calendar_date date_from_lilian(std::int32_t lilian) noexcept {
-  const auto c = platform::intrinsic::civil_from_days(lilian_epoch + lilian);
-  const auto jan1 = platform::intrinsic::days_from_civil(c.year, 1, 1);
+  constexpr std::int64_t march_1200 = platform::intrinsic::days_from_civil(1200, 3, 1);
+  constexpr auto lilian_0_from_march_1200 = static_cast<std::uint32_t>(lilian_epoch - march_1200);
+  const std::uint32_t days = lilian_0_from_march_1200 + static_cast<std::uint32_t>(lilian);
+  const std::uint32_t cycle = days / 146097;
+  const std::uint32_t day_of_cycle = days - cycle * 146097;
+  const std::uint32_t year_of_cycle =
+      (day_of_cycle - day_of_cycle / 1460 + day_of_cycle / 36524 - day_of_cycle / 146096) / 365;
+  const std::uint32_t day_of_march_year = day_of_cycle - (365 * year_of_cycle + year_of_cycle / 4 - year_of_cycle / 100);
+  const std::uint32_t month_from_march = (5 * day_of_march_year + 2) / 153;  // 0 = March ... 11 = February
+  const auto march_year = static_cast<std::int32_t>(1200 + 400 * cycle + year_of_cycle);
+  const int day = static_cast<int>(day_of_march_year - (153 * month_from_march + 2) / 5 + 1);
   const int weekday = static_cast<int>((lilian + 4) % 7);
-  return {c.year, static_cast<int>(c.month), static_cast<int>(c.day),
-          static_cast<int>(lilian_epoch + lilian - jan1 + 1), weekday == 0 ? 7 : weekday};
+  if (month_from_march < 10) {
+    // March to December: January and February of the same year come first.
+    return {march_year, static_cast<int>(month_from_march + 3), day,
+            static_cast<int>(day_of_march_year) + (is_leap_year(march_year) ? 61 : 60), weekday == 0 ? 7 : weekday};
+  }
+  return {march_year + 1, static_cast<int>(month_from_march - 9), day, static_cast<int>(day_of_march_year) - 305,
+          weekday == 0 ? 7 : weekday};
 }
 
 // Day of the week in the numbering CEEDYWK returns: 1 = Sunday ... 7 = Saturday.
@@ -64,11 +83,77 @@ constexpr int service_day_of_week(std::int32_t lilian) noexcept {
   return day == 0 ? 7 : day;
 }
 
+// True for the day numbers every service accepts: 1 to 3,074,324. Takes any 64-bit value so that
+// callers can test a sum before narrowing it.
+constexpr bool is_valid_lilian(std::int64_t lilian) noexcept { return lilian >= lilian_min && lilian <= lilian_max; }
+
+// A date that exists in the Gregorian calendar: month 1 to 12, day 1 to the month's length.
+// Precondition: year >= 1. Range limits (15 October 1582, 1 January 1601) are the caller's test.
+constexpr bool is_valid_gregorian(std::int32_t year, int month, int day) noexcept {
+  return month >= 1 && month <= 12 && day >= 1 && day <= days_in_month(year, month);
+}
+
+// A day of the year that exists: 1 to 365, 366 in a leap year. Precondition: year >= 1.
+constexpr bool is_valid_julian(std::int32_t year, int day_of_year) noexcept {
+  return day_of_year >= 1 && day_of_year <= days_in_year(year);
+}
+
+// The display-number forms of a date: YYYYMMDD and YYYYDDD.
+constexpr std::int32_t gregorian_number(const calendar_date& d) noexcept { return d.year * 10000 + d.month * 100 + d.day; }
+constexpr std::int32_t julian_number(const calendar_date& d) noexcept { return d.year * 1000 + d.day_of_year; }
+
+// ---- The early period: 15 October 1582 to 31 December 1600 --------------------------------------
+//
+// The integer-date intrinsics start at 1 January 1601, so the days before it have converters of
+// their own (LILFUDGE, PICFUDGE). They speak in display numbers and answer 0 for anything outside
+// their window instead of failing; the closed-form day count gives the same days as the year and
+// first-of-month tables those converters are defined by.
+
+inline constexpr std::int32_t early_gregorian_first = 15821015;
+inline constexpr std::int32_t early_gregorian_last = 16001231;
+inline constexpr std::int32_t early_julian_first = 1582288;
+inline constexpr std::int32_t early_julian_last = 1600366;
+
+struct early_fields {
+  std::int32_t gregorian;  // YYYYMMDD
+  std::int32_t julian;     // YYYYDDD
+  int weekday_digit;       // 1 = Monday ... 7 = Sunday
+  friend constexpr bool operator==(const early_fields&, const early_fields&) = default;
+};
+
+// LILFUDGE: the date of an early-period Lilian day, all zeros outside 1 to 6653.
+constexpr early_fields early_fields_from_lilian(std::int32_t lilian) noexcept {
+  if (lilian < lilian_min || lilian > lilian_of_1600_12_31) return {0, 0, 0};
+  const calendar_date d = date_from_lilian(lilian);
+  return {gregorian_number(d), julian_number(d), d.weekday_digit};
+}
+
+// PICFUDGE, type G: the Lilian day of YYYYMMDD from 15821015 to 16001231; 0 outside that window
+// and for a number in it that is no date (month 00 or 13, day 00 or beyond the month's end).
+constexpr std::int32_t early_lilian_from_gregorian(std::int32_t yyyymmdd) noexcept {
+  if (yyyymmdd < early_gregorian_first || yyyymmdd > early_gregorian_last) return 0;
+  const std::int32_t year = yyyymmdd / 10000;
+  const int month = yyyymmdd / 100 % 100;
+  const int day = yyyymmdd % 100;
+  return is_valid_gregorian(year, month, day) ? lilian_from_gregorian(year, month, day) : 0;
+}
+
+// PICFUDGE, type J: the Lilian day of YYYYDDD from 1582288 to 1600366; 0 outside that window and
+// for a day of the year that does not exist (000, 366 in a common year, above 366).
+constexpr std::int32_t early_lilian_from_julian(std::int32_t yyyyddd) noexcept {
+  if (yyyyddd < early_julian_first || yyyyddd > early_julian_last) return 0;
+  const std::int32_t year = yyyyddd / 1000;
+  const int day_of_year = yyyyddd % 1000;
+  return is_valid_julian(year, day_of_year) ? lilian_from_julian(year, day_of_year) : 0;
+}
+
 static_assert(lilian_from_gregorian(1582, 10, 15) == 1);
 static_assert(lilian_from_gregorian(1600, 12, 31) == lilian_of_1600_12_31);
 static_assert(lilian_from_gregorian(9999, 12, 31) == lilian_max);
 static_assert(lilian_from_julian(1583, 1) == 79);
 static_assert(service_day_of_week(1) == 6 && service_day_of_week(6654) == 2);
 static_assert(date_from_lilian(1).weekday_digit == 5 && date_from_lilian(6653).day_of_year == 366);
+static_assert(early_fields_from_lilian(6653) == early_fields{16001231, 1600366, 7});
+static_assert(early_lilian_from_gregorian(15830101) == 79 && early_lilian_from_julian(1600366) == 6653);
 
 }  // namespace ovle::datetime

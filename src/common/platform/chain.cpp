@@ -10,26 +10,21 @@ namespace ovle::platform {
 // A COBOL program here has no way to tell us how it was compiled, so the environment says it:
 // OVLE_CALLER_CODESET=EBCDIC for callers that keep their data in EBCDIC; ASCII otherwise. Two
 // levels: the caller and the run unit's main program.
-detail::program_chain detail::chain_from_environment() noexcept {
+void detail::load_callers(program_chain& c) noexcept {
   const char* codeset = std::getenv("OVLE_CALLER_CODESET");
   const bool ebcdic = codeset != nullptr && std::strcmp(codeset, "EBCDIC") == 0;
-  program_chain c;
   c.callers[0] = c.callers[1] = ebcdic ? attribute_ebcdic : 0;
   c.caller_count = 2;
-  return c;
+  c.callers_loaded = true;
 }
 
 void testing::set_caller_chain(std::vector<std::uint8_t> attributes) {
   auto& c = detail::chain();
   c.caller_count = std::min(attributes.size(), detail::program_chain::max_callers);
   std::copy_n(attributes.begin(), c.caller_count, c.callers.begin());
+  c.callers_loaded = true;
 }
 
-void testing::reset_caller_chain() {
-  auto& c = detail::chain();
-  const std::size_t levels = c.library_levels;
-  c = detail::chain_from_environment();
-  c.library_levels = levels;
-}
+void testing::reset_caller_chain() { detail::load_callers(detail::chain()); }
 
 }  // namespace ovle::platform

@@ -20,7 +20,7 @@ bool active() noexcept {
   return &cob_is_initialized != nullptr && cob_is_initialized() != 0;
 }
 
-std::optional<int> caller_argument_count() noexcept {
+std::optional<int> detail::caller_argument_count_from_libcob() noexcept {
   if (!active() || &cob_get_global_ptr == nullptr || &cob_get_num_params == nullptr) return std::nullopt;
   const cob_global* global = cob_get_global_ptr();
   // With no COBOL module running, the count is left over from an earlier CALL.

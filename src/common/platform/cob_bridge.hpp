@@ -4,14 +4,24 @@
 #include <cstddef>
 #include <optional>
 
+// Weak: null in a process without libcob.
+extern "C" int cob_is_initialized(void) __attribute__((weak));
+
 namespace ovle::platform::cob {
 
 // True when libcob is loaded in the process and has been initialised.
 bool active() noexcept;
 
+namespace detail {
+std::optional<int> caller_argument_count_from_libcob() noexcept;
+}
+
 // Number of arguments of the CALL that entered the library, when the caller is a COBOL program
 // (libcob active and a COBOL module current). Empty otherwise: a C caller's count would be stale.
-std::optional<int> caller_argument_count() noexcept;
+inline std::optional<int> caller_argument_count() noexcept {
+  if (&cob_is_initialized == nullptr) return std::nullopt;
+  return detail::caller_argument_count_from_libcob();
+}
 
 // libcob's storage for an EXTERNAL item of that registered name (upper case, '_' for '-').
 void* external_address(const char* registered_name, int size) noexcept;

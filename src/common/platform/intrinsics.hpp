@@ -82,6 +82,16 @@ constexpr std::int64_t mod(std::int64_t dividend, std::int64_t divisor) noexcept
 // ("+", "-", "CR", "DB"), and a decimal point. A text that is not of that form gives 0.
 double numval(std::string_view text) noexcept;
 
+// RANDOM: a pseudo-random number uniformly distributed over the open interval (0, 1).
+// The generator is the multiplicative congruential "minimal standard" of Park, Miller and
+// Stockmeyer (1993): x' = 48271 x mod (2^31 - 1), value x' / (2^31 - 1); its state is process-wide,
+// as the intrinsic's sequence is. random(seed) starts the sequence afresh from |seed| mod (2^31 - 1)
+// (a remainder of 0, where the generator would stay, counts as 1) and returns its first number;
+// random() returns the next number of the sequence (before any seeded call, that of seed 1).
+// Every value is k / (2^31 - 1) with 1 <= k <= 2^31 - 2, so neither 0 nor 1 can come out.
+double random(std::int64_t seed) noexcept;
+double random() noexcept;
+
 // UPPER-CASE of EBCDIC text, in place: a-i, j-r and s-z to A-I, J-R and S-Z.
 constexpr void upper_case_ebcdic(char* text, std::size_t length) noexcept {
   for (std::size_t i = 0; i < length; ++i) {

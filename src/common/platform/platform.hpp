@@ -48,17 +48,24 @@ inline constexpr std::uint8_t attribute_ebcdic = 0x04;
 
 namespace detail {
 // The programs above the library (outermost first, the library's direct caller last) and the
-// number of library programs running on top of them. Inline: every service call walks it.
+// number of library programs running on top of them. Constant-initialized, so the counter that
+// every service call moves costs no guard; the callers are read from the environment on first use.
 struct program_chain {
   static constexpr std::size_t max_callers = 16;
   std::array<std::uint8_t, max_callers> callers{};
   std::size_t caller_count = 0;
   std::size_t library_levels = 0;
+  bool callers_loaded = false;
 };
-program_chain chain_from_environment() noexcept;
 inline program_chain& chain() noexcept {
-  static program_chain state = chain_from_environment();
+  static constinit program_chain state{};
   return state;
+}
+void load_callers(program_chain& chain) noexcept;
+inline const program_chain& loaded_chain() noexcept {
+  program_chain& c = chain();
+  if (!c.callers_loaded) load_callers(c);
+  return c;
 }
 }  // namespace detail
 
@@ -78,7 +85,7 @@ inline std::size_t library_depth() noexcept { return detail::chain().library_lev
 // Attribute byte of the program `level` steps up from the one asking (1 = the program that asks,
 // that is the caller of CGPIINFO), or empty when the chain ends below that level.
 inline std::optional<std::uint8_t> program_attributes(std::size_t level) noexcept {
-  const detail::program_chain& c = detail::chain();
+  const detail::program_chain& c = detail::loaded_chain();
   if (level == 0) return std::nullopt;
   if (level <= c.library_levels) return attribute_ebcdic;
   const std::size_t above = level - c.library_levels;  // 1 = the library's direct caller

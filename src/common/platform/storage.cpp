@@ -68,6 +68,7 @@ bool write_vfile(std::uint16_t id, std::size_t offset, std::span<const std::byte
     const auto it = streams.find(id);
     if (it == streams.end()) return false;
     auto& bytes = it->second;
+    if (data.empty()) return true;
     if (bytes.size() < offset + data.size()) bytes.resize(offset + data.size());
     std::memcpy(bytes.data() + offset, data.data(), data.size());
     return true;
@@ -82,6 +83,7 @@ bool read_vfile(std::uint16_t id, std::size_t offset, std::span<std::byte> buffe
   if (it == streams.end()) return false;
   const auto& bytes = it->second;
   if (offset > bytes.size() || buffer.size() > bytes.size() - offset) return false;
+  if (buffer.empty()) return true;
   std::memcpy(buffer.data(), bytes.data() + offset, buffer.size());
   return true;
 }

@@ -1,0 +1,1 @@
+ovle_benchmark(bench_bits_random bits_random_bench.cpp)
