@@ -13,7 +13,12 @@ using flag = picture_scan::flag;
 
 picture_scan scan(std::string_view ascii) { return scan_picture(platform::ebcdic_from_ascii(ascii)); }
 
-std::string with_shift(std::string_view inner) { return "\x0E" + std::string(inner) + "\x0F"; }
+std::string with_shift(std::string_view inner) {
+  std::string text(1, '\x0E');
+  text.append(inner);
+  text.push_back('\x0F');
+  return text;
+}
 
 struct token_case {
   std::string token;  // written after one delimiter, so the token starts at position 2
