@@ -1,1 +1,2 @@
 ovle_benchmark(bench_datetime_calendar datetime_calendar_bench.cpp)
+ovle_benchmark(ovle_datetime_engine_bench datetime_engine_bench.cpp)

@@ -209,6 +209,40 @@ OVLE_API int LILFUDGE(const ovle_int4* lilian, char* gregorian, char* julian, ch
  */
 OVLE_API int PICFUDGE(ovle_int4* lilian, const char* gregorian, const char* julian, const char* type) OVLE_NOEXCEPT;
 
+/*
+ * CEEDAYS: converts a date written as text, laid out by a picture string, to a Lilian day number
+ * (1 = 15 October 1582). The work is done by the date engine of CEECBLDY, called by name.
+ *   date     VSTRING, in: the date; only its first 80 characters are read. Leading blanks are
+ *            skipped unless the picture starts with a blank. Unchanged after the call.
+ *   picture  VSTRING, in: the picture (YYYY-MM-DD, MM/DD/YY, Mmmmmmmmmz ZD, YYYY, YYYYDDD ...);
+ *            only its first 100 characters are scanned. Unchanged after the call.
+ *   lilian   INT4, out: the Lilian day, 0 on any condition.
+ *   fc       feedback code, out, may be omitted. Conditions (severity 3, facility CEE):
+ *            2507 a component of the date was not read; 2508 invalid month, day or day of year;
+ *            2513 date before 15 October 1582; 2517 unknown month name, weekday name or Roman
+ *            numeral; 2518 no token in the picture; 2520 the date is not numeric (or zero).
+ *            When several apply, the last found is returned. The library's own condition (OVX 9999)
+ *            when CEECBLDY cannot be reached (two console lines say so).
+ *   CALL 'CEEDAYS' USING IN-DATE PICSTR LILIAN FC
+ */
+OVLE_API int CEEDAYS(const ovle_vstring* date, const ovle_vstring* picture, ovle_int4* lilian,
+                     ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEECBLDY: converts a date written as text, laid out by a picture string, to a COBOL integer date
+ * (1 = 1 January 1601), as FUNCTION INTEGER-OF-DATE counts. Same reading rules as CEEDAYS.
+ *   date     VSTRING, in: the date, at most 80 characters read.
+ *   picture  VSTRING, in: the picture, at most 100 characters scanned.
+ *   result   INT4, out: the integer date (the Lilian day with mode "1"), 0 on any condition.
+ *   fc       feedback code, out, may be omitted. Conditions as CEEDAYS; 2513 for dates before
+ *            1 January 1601 (before 15 October 1582 with mode "1").
+ *   mode     PIC X, in, optional: "1" asks for a Lilian day; anything else, or leaving it off,
+ *            an integer date.
+ *   CALL 'CEECBLDY' USING IN-DATE PICSTR INT-DATE FC
+ */
+OVLE_API int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, ovle_int4* result, ovle_feedback* fc,
+                      const char* mode) OVLE_NOEXCEPT;
+
 /* ==== Math, bits and random numbers ==================================================================== */
 
 /*

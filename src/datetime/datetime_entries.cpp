@@ -1,7 +1,11 @@
 // The exported entries of the calendar date services.
+#include <algorithm>
+#include <cstring>
+
 #include "common/bytes.hpp"
 #include "common/frame.hpp"
 #include "common/platform/platform.hpp"
+#include "datetime/date_engine.hpp"
 #include "ovle/ovle.h"
 
 using namespace ovle;
@@ -28,6 +32,91 @@ extern "C" int CEESCEN(const ovle_int4* century_start, ovle_feedback* fc) noexce
     const auto now = platform::current_date();
     const int year = (now[0] - '0') * 1000 + (now[1] - '0') * 100 + (now[2] - '0') * 10 + (now[3] - '0');
     f.area().set_century_window(start, year);
+  });
+  return 0;
+}
+
+namespace {
+
+// The start of the century window as the environment set it up.
+datetime::century_start window_of(common::ov_le_external area) noexcept {
+  datetime::century_start w;
+  std::memcpy(w.cc, area.window_start_cc().data(), 2);
+  std::memcpy(w.yy, area.window_start_yy().data(), 2);
+  return w;
+}
+
+// A VSTRING the library builds for a call to another of its programs.
+struct engine_vstring {
+  ovle_vstring v;
+  explicit engine_vstring(std::string_view text) noexcept {
+    common::store_vstring(&v, text.substr(0, std::min(text.size(), sizeof v.text)));
+  }
+};
+
+constexpr char lilian_mode = '\xF1';  // "1"
+
+// The engine's own work once its frame is done: the environment, the date, the result.
+void run_engine(common::service_frame& f, std::string_view date, std::string_view picture,
+                datetime::engine_mode mode, ovle_int4* result) noexcept {
+  common::ensure_environment(f.area());
+  const auto r = datetime::read_date(date, picture, mode, window_of(f.area()), datetime::picture_tables::attach());
+  common::store_int4(result, r.value);
+  if (r.message != 0) f.fail(common::cee(3, r.message));
+}
+
+}  // namespace
+
+extern "C" int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, ovle_int4* result, ovle_feedback* fc,
+                        const char* mode) noexcept {
+  // The environment step is part of the engine's own work (run_engine), so CEEDAYS shares it.
+  common::service_frame f(fc, 3,
+                          {common::char_input::vstring(0, date, datetime::max_date_length),
+                           common::char_input::vstring(1, picture, datetime::max_picture_length),
+                           common::char_input::text(4, mode, 1)},
+                          common::init_step::skip);
+  f.run([&] {
+    if (!f.require({{0, date}, {1, picture}, {2, result}})) return;
+    const auto engine_mode = f.input(2) == std::string_view(&lilian_mode, 1) ? datetime::engine_mode::lilian
+                                                                            : datetime::engine_mode::integer_date;
+    run_engine(f, f.input(0), f.input(1), engine_mode, result);
+  });
+  return 0;
+}
+
+extern "C" int CEEDAYS(const ovle_vstring* date, const ovle_vstring* picture, ovle_int4* lilian,
+                       ovle_feedback* fc) noexcept {
+  // The engine initializes the environment itself.
+  common::service_frame f(fc, 3,
+                          {common::char_input::vstring(0, date, datetime::max_date_length),
+                           common::char_input::vstring(1, picture, datetime::max_picture_length)},
+                          common::init_step::skip);
+  f.run([&] {
+    if (!f.require({{0, date}, {1, picture}, {2, lilian}})) return;
+    static constexpr std::size_t engine_index = platform::program_index("CEECBLDY");
+    static_assert(engine_index < platform::program_count);
+    const platform::program_address found = platform::find_program(engine_index);
+    if (found == nullptr) {
+      platform::console_line("Unable to reach CEECBLDY");
+      platform::console_line("  When CALLed by CEEDAYS");
+      common::store_int4(lilian, 0);
+      f.fail(common::ovx_condition);
+      return;
+    }
+    if (found == reinterpret_cast<platform::program_address>(&CEECBLDY)) {
+      // The library's own engine. Its frame, entered from here, would find a caller of the
+      // library (texts already EBCDIC, a feedback code present and cleared) and do nothing but
+      // the environment step, which run_engine does: go straight to the work.
+      run_engine(f, f.input(0), f.input(1), datetime::engine_mode::lilian, lilian);
+      return;
+    }
+    // Another program stands in for the engine: call it as any program of the library would,
+    // with EBCDIC texts.
+    const engine_vstring engine_date(f.input(0));
+    const engine_vstring engine_picture(f.input(1));
+    reinterpret_cast<decltype(&CEECBLDY)>(found)(&engine_date.v, &engine_picture.v, lilian,
+                                                 reinterpret_cast<ovle_feedback*>(f.feedback().data()),
+                                                 &lilian_mode);
   });
   return 0;
 }
