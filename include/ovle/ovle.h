@@ -259,12 +259,14 @@ OVLE_API int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, ovl
  *   never run the environment initialization and write no message.
  *
  *   Values: the transcendental functions are computed in double precision and rounded once to the
- *   argument's type. Powers (XPS, XPD, SXPI, DXPI and the terms of SNH, CSH, TNH) are formed as
+ *   argument's type. Powers (XPS, XPD, SXPI and DXPI) are formed as
  *   10 ** (y * log10(x)): 0 when x is 0 (even for y = 0), 1 when y is 0; the relative error grows
  *   with |y * log10(x)|, by up to 1.3E-15 per unit (2 ** 3 gives 7.999999999999998, 10 ** 3 gives
  *   1000; use CEESIXPI for exact integer powers).
  *   SNH, CSH and TNH sum their series up to the term x ** 100 / 100!, in the argument's precision,
- *   stopping when a term no longer changes the sum: within 1E-14 (COMP-2) or 3E-7 (COMP-1) of the
+ *   stopping when a term no longer changes the sum; each term x ** k / k! is the one before times
+ *   x ** 2 / ((k - 1) k), which agrees with the power routine over the factorial to within the
+ *   power routine's own rounding (a term whose power x ** k would overflow is infinite): within 1E-14 (COMP-2) or 3E-7 (COMP-1) of the
  *   true values for |x| up to 40, short of them beyond (1E-6 at 60, half the value at 100).
  *
  *   Where the definitions leave the choice open:

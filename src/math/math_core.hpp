@@ -79,14 +79,15 @@ inline constexpr double trigonometric_limit_float8 = 3.5371188E15;
 inline constexpr double log2_of_10 = 3.3219280948873622;
 
 // The power routine: 0 when x is 0, 1 when y is 0, otherwise 10 ** (y * log10(x)) (negative x as
-// described above). Used by XPD, XPS, SXPI, DXPI and the series terms. The rounding of log10(x)
+// described above). Used by XPD, XPS, SXPI and DXPI. The rounding of log10(x)
 // is multiplied by y: the relative error is about 2.5 ln(10) |y log10(x)| units of 2**-52 plus the
 // power of ten's 1.5 (2 ** 3 gives 7.999999999999998). The power of ten is exact for integral
 // exponents up to 22, so powers of 10 come out exact (10 ** 3 is 1000).
 double power_routine(double x, double y) noexcept;
 
 // The truncated series: x^k / k! summed for k = first, first + 2, ... <= 100 onto `start`, in T,
-// stopping early when an addition leaves the sum unchanged.
+// stopping early when an addition leaves the sum unchanged. The terms are the values of the power
+// routine over the factorial, formed by recurrence (see math_core.cpp).
 template <typename T>
 T hyperbolic_series(T x, T start, int first) noexcept;
 
