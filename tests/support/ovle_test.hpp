@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <ostream>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,8 +55,7 @@ inline ovle_int2 int2(std::int16_t value) {
   return v;
 }
 
-// A VSTRING holding `text` as the caller wrote it; the rest of the storage is filled with '#'
-// so that reading past the length shows.
+// A VSTRING holding `text` as the caller wrote it; the rest is '#' so that reading past the length shows.
 inline ovle_vstring vstring(std::string_view text) {
   ovle_vstring v;
   std::memset(v.text, '#', sizeof v.text);
@@ -92,18 +91,14 @@ struct condition_view {
 };
 
 inline condition_view view(const ovle_feedback& fc) {
-  bool zero = true;
-  for (unsigned char b : fc.instance) zero = zero && b == 0;
+  const bool zero = std::all_of(std::begin(fc.instance), std::end(fc.instance), [](auto b) { return b == 0; });
   return {ovle_int2_get(&fc.severity), ovle_int2_get(&fc.message_number), fc.case_severity_control,
           std::string(fc.facility, 3), zero};
 }
 
 inline bool is_success(const ovle_feedback& fc) {
-  const auto* b = reinterpret_cast<const unsigned char*>(&fc);
-  for (std::size_t i = 0; i < sizeof fc; ++i) {
-    if (b[i] != 0) return false;
-  }
-  return true;
+  static constexpr ovle_feedback zero{};
+  return std::memcmp(&fc, &zero, sizeof fc) == 0;
 }
 
 // The condition an ASCII caller receives: facility in ASCII.

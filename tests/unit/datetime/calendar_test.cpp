@@ -1,167 +1,234 @@
-// The Lilian calendar core: every day of the calendar both ways, the leap rules and the range limits.
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <limits>
-
+// The Lilian calendar: every day both ways through the core and the services, leap years and limits,
+// the early-period converters outside their window, and the century window of two-digit years.
 #include "common/platform/intrinsics.hpp"
 #include "datetime/calendar.hpp"
+#include "ovle_test.hpp"
 
+namespace ovle::datetime {
 namespace {
 
-using namespace ovle::datetime;
-namespace intrinsic = ovle::platform::intrinsic;
+using namespace test;
+namespace intrinsic = platform::intrinsic;
 
-// A calendar that only knows how to step one day forward: the reference the closed form is
-// checked against. Leap rule as the calendar states it: the last two digits first.
+// A calendar that only knows how to step one day forward, leap rule as the calendar states it.
 struct day_walker {
-  std::int32_t year = 1582;
-  int month = 10;
-  int day = 15;
-  int day_of_year = 288;
-  int name_weekday = 5;     // 1 = Monday: 15 October 1582 is a Friday
-  int service_weekday = 6;  // 1 = Sunday
-
-  static bool leap(std::int32_t y) { return y % 100 == 0 ? y % 400 == 0 : y % 4 == 0; }
-  int month_length() const {
-    static constexpr int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return lengths[month - 1] + (month == 2 && leap(year) ? 1 : 0);
-  }
+  int year = 1582, month = 10, day = 15, day_of_year = 288;
+  int name_weekday = 5, service_weekday = 6;  // Friday: 1 = Monday in the first, 1 = Sunday in the second
   void next() {
+    static constexpr int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = year % 100 == 0 ? year % 400 == 0 : year % 4 == 0;
     ++day_of_year;
-    if (++day > month_length()) {
+    if (++day > lengths[month - 1] + (month == 2 && leap ? 1 : 0)) {
       day = 1;
-      if (++month > 12) {
-        month = 1;
-        ++year;
-        day_of_year = 1;
-      }
+      if (++month > 12) month = 1, ++year, day_of_year = 1;
     }
     name_weekday = name_weekday % 7 + 1;
     service_weekday = service_weekday % 7 + 1;
   }
 };
 
-TEST(Calendar, EveryLilianDayConvertsToItsDateAndBack) {
+// Display digits, in EBCDIC when the library's own converters take or give them.
+std::string digits(std::int32_t value, std::size_t width, bool ebcdic = false) {
+  std::string s(width, '0');
+  for (std::size_t i = width; i-- > 0 && value > 0; value /= 10) s[i] = static_cast<char>('0' + value % 10);
+  return ebcdic ? platform::ebcdic_from_ascii(s) : s;
+}
+
+TEST_F(run_unit, EveryLilianDayConvertsToItsDateAndBack) {
   day_walker w;
+  ovle_vstring iso_picture = vstring("YYYY-MM-DD"), julian_picture = vstring("YYYYDDD"), text;
+  ovle_int4 in, out;
+  ovle_feedback fc;
+  char g[8], j[7], wd;
   for (std::int32_t lilian = 1; lilian <= lilian_max; ++lilian, w.next()) {
     const calendar_date d = date_from_lilian(lilian);
     ASSERT_TRUE(d.year == w.year && d.month == w.month && d.day == w.day && d.day_of_year == w.day_of_year &&
                 d.weekday_digit == w.name_weekday)
-        << "Lilian " << lilian << ": got " << d.year << '-' << d.month << '-' << d.day << " (" << d.day_of_year
-        << ", weekday " << d.weekday_digit << "), expected " << w.year << '-' << w.month << '-' << w.day << " ("
-        << w.day_of_year << ", weekday " << w.name_weekday << ')';
-    ASSERT_EQ(service_day_of_week(lilian), w.service_weekday) << "Lilian " << lilian;
+        << "Lilian " << lilian << ": got " << d.year << '-' << d.month << '-' << d.day << " (" << d.day_of_year << ")";
     ASSERT_EQ(lilian_from_gregorian(w.year, w.month, w.day), lilian);
     ASSERT_EQ(lilian_from_julian(w.year, w.day_of_year), lilian);
     ASSERT_TRUE(is_valid_gregorian(w.year, w.month, w.day) && is_valid_julian(w.year, w.day_of_year));
-
-    const std::int32_t gregorian = gregorian_number(d);
-    const std::int32_t julian = julian_number(d);
-    if (lilian > lilian_of_1600_12_31) {
-      // From 1601 on the run-time's integer-date intrinsics count the same days.
+    ovle_int4_set(&in, lilian);
+    CEEDYWK(&in, &out, &fc);
+    ASSERT_EQ(ovle_int4_get(&out), w.service_weekday) << lilian;
+    text = vstring(digits(w.year, 4) + "-" + digits(w.month, 2) + "-" + digits(w.day, 2));
+    CEEDAYS(&text, &iso_picture, &out, &fc);
+    ASSERT_EQ(ovle_int4_get(&out), lilian) << text_of(text);
+    text = vstring(digits(w.year, 4) + digits(w.day_of_year, 3));
+    CEEDAYS(&text, &julian_picture, &out, &fc);
+    ASSERT_EQ(ovle_int4_get(&out), lilian) << text_of(text);
+    const std::int32_t gregorian = gregorian_number(d), julian = julian_number(d);
+    if (lilian > lilian_of_1600_12_31) {  // the run-time's integer-date intrinsics count the same days
       const std::int32_t integer = lilian - lilian_of_1600_12_31;
       ASSERT_EQ(intrinsic::integer_of_date(gregorian), integer) << gregorian;
       ASSERT_EQ(intrinsic::integer_of_day(julian), integer) << julian;
-      ASSERT_EQ(intrinsic::date_of_integer(integer), gregorian);
-      ASSERT_EQ(intrinsic::day_of_integer(integer), julian);
-      const auto rem = intrinsic::rem(integer, 7);
-      ASSERT_EQ(rem == 0 ? 7 : rem, w.name_weekday);
-      ASSERT_EQ(early_fields_from_lilian(lilian), (early_fields{0, 0, 0}));
-    } else {
-      // Before 1601 the early-period converters do, both ways.
-      ASSERT_EQ(early_fields_from_lilian(lilian), (early_fields{gregorian, julian, w.name_weekday})) << lilian;
-      ASSERT_EQ(early_lilian_from_gregorian(gregorian), lilian) << gregorian;
-      ASSERT_EQ(early_lilian_from_julian(julian), lilian) << julian;
+      ASSERT_EQ(intrinsic::date_of_integer(integer) * 10000000LL + intrinsic::day_of_integer(integer),
+                gregorian * 10000000LL + julian);
+      ASSERT_EQ((intrinsic::rem(integer, 7) + 6) % 7 + 1, w.name_weekday);
+      continue;
     }
+    // Before 1601 the early-period converters do, both ways, in the library's EBCDIC digits.
+    LILFUDGE(&in, g, j, &wd);
+    ASSERT_EQ(std::string(g, 8) + std::string(j, 7) + wd,
+              digits(gregorian, 8, true) + digits(julian, 7, true) + digits(w.name_weekday, 1, true)) << lilian;
+    ovle_int4_set(&out, -1);
+    PICFUDGE(&out, g, j, "\xC7");  // G
+    ASSERT_EQ(ovle_int4_get(&out), lilian) << gregorian;
+    ovle_int4_set(&out, -1);
+    PICFUDGE(&out, g, j, "\xD1");  // J
+    ASSERT_EQ(ovle_int4_get(&out), lilian) << julian;
   }
   EXPECT_EQ(w.year * 10000 + w.month * 100 + w.day, 100000101) << "the walk ends on 1 January 10000";
 }
 
-TEST(Calendar, EarlyPeriodAnswersZeroOutsideItsWindowAndForNonDates) {
-  struct case_ {
-    std::int32_t number;
-    bool julian;
-  };
-  const case_ zeros[] = {
-      {15821014, false}, {16010101, false}, {0, false},        {-15830101, false}, {99991231, false},
-      {15821032, false}, {15821100, false}, {15830229, false}, {15831301, false},  {15830001, false},
-      {15830431, false}, {1582287, true},   {1601001, true},   {1582366, true},    {1583000, true},
-      {1599366, true},   {1583400, true},   {0, true},         {-1583001, true},
-  };
-  for (const case_& c : zeros) {
-    EXPECT_EQ(c.julian ? early_lilian_from_julian(c.number) : early_lilian_from_gregorian(c.number), 0) << c.number;
+TEST(Calendar, LeapYearsValidityAndTheYearTable) {
+  for (const auto& [year, leap] : {std::pair{1582, false}, {1584, true}, {1600, true}, {1700, false}, {1800, false},
+                                   {1900, false}, {1996, true}, {2000, true}, {2100, false}, {2400, true}, {9999, false}}) {
+    EXPECT_EQ(is_valid_gregorian(year, 2, 29), leap) << year;
+    EXPECT_EQ(is_valid_julian(year, 366), leap) << year;
   }
-  for (std::int32_t lilian : {0, -1, 6654, lilian_max, std::numeric_limits<std::int32_t>::min()}) {
-    EXPECT_EQ(early_fields_from_lilian(lilian), (early_fields{0, 0, 0})) << lilian;
+  for (const auto& [month, day] : {std::pair{0, 1}, {13, 1}, {1, 0}, {1, 32}, {4, 31}, {6, 31}, {9, 31}, {11, 31}}) {
+    EXPECT_FALSE(is_valid_gregorian(2000, month, day)) << month << '/' << day;
   }
-  // The leap days of the period are dates.
-  EXPECT_EQ(early_lilian_from_gregorian(16000229), 6653 - 306);
-  EXPECT_EQ(early_lilian_from_julian(1600366), 6653);
-  EXPECT_EQ(early_lilian_from_julian(1584366), 809);
-}
-
-TEST(Calendar, LeapYearRules) {
-  struct case_ {
-    std::int32_t year;
-    bool leap;
-  };
-  const case_ years[] = {{1582, false}, {1584, true},  {1600, true},  {1700, false}, {1800, false},
-                         {1900, false}, {1996, true},  {1999, false}, {2000, true},  {2004, true},
-                         {2100, false}, {2400, true},  {9996, true},  {9999, false}, {2023, false}};
-  for (const case_& c : years) {
-    EXPECT_EQ(is_leap_year(c.year), c.leap) << c.year;
-    EXPECT_EQ(days_in_year(c.year), c.leap ? 366 : 365) << c.year;
-    EXPECT_EQ(days_in_month(c.year, 2), c.leap ? 29 : 28) << c.year;
-    EXPECT_EQ(is_valid_gregorian(c.year, 2, 29), c.leap) << c.year;
-    EXPECT_EQ(is_valid_julian(c.year, 366), c.leap) << c.year;
-  }
-  // What the validity tests reject whatever the year.
-  struct date {
-    int month;
-    int day;
-  };
-  for (const date& d : {date{0, 1}, date{13, 1}, date{1, 0}, date{1, 32}, date{4, 31}, date{6, 31}, date{9, 31},
-                        date{11, 31}, date{2, 30}, date{-1, 1}}) {
-    EXPECT_FALSE(is_valid_gregorian(2000, d.month, d.day)) << d.month << '/' << d.day;
-  }
-  EXPECT_FALSE(is_valid_julian(2000, 0));
-  EXPECT_FALSE(is_valid_julian(2000, 367));
-}
-
-TEST(Calendar, RangeLimits) {
-  struct case_ {
-    std::int32_t year;
-    int month;
-    int day;
-    std::int32_t lilian;
-    int service_weekday;
-  };
-  const case_ limits[] = {
-      {1582, 10, 15, 1, 6},         {1582, 12, 31, 78, 6},      {1583, 1, 1, 79, 7},
-      {1600, 12, 31, 6653, 1},      {1601, 1, 1, 6654, 2},      {2000, 1, 1, 152385, 7},
-      {2007, 5, 15, 155'076, 3},    {9999, 12, 31, lilian_max, 6},
-  };
-  for (const case_& c : limits) {
-    EXPECT_EQ(lilian_from_gregorian(c.year, c.month, c.day), c.lilian) << c.year << '-' << c.month << '-' << c.day;
-    EXPECT_EQ(service_day_of_week(c.lilian), c.service_weekday) << c.lilian;
-    EXPECT_TRUE(is_valid_lilian(c.lilian));
-  }
-  EXPECT_EQ(lilian_from_julian(1582, 288), 1);
-  EXPECT_EQ(lilian_from_julian(1600, 366), 6653);
-  EXPECT_EQ(lilian_from_julian(9999, 365), lilian_max);
-  EXPECT_EQ(lilian_max - lilian_of_1600_12_31, integer_date_max);
-  EXPECT_EQ(intrinsic::integer_of_date(99991231), integer_date_max);
-  EXPECT_EQ(intrinsic::integer_of_date(20000101), 145'732);
-
-  // One day past either end is no Lilian day; 14 October 1582 would be day 0.
-  EXPECT_EQ(lilian_from_gregorian(1582, 10, 14), 0);
-  for (std::int64_t n : {std::int64_t{0}, std::int64_t{-1}, std::int64_t{lilian_max} + 1,
-                         std::int64_t{std::numeric_limits<std::int32_t>::min()},
-                         std::int64_t{std::numeric_limits<std::int32_t>::max()}}) {
+  EXPECT_FALSE(is_valid_julian(2000, 0) || is_valid_julian(2000, 367));
+  for (const std::int64_t n : {std::int64_t{0}, std::int64_t{lilian_max} + 1, std::int64_t{INT32_MIN}}) {
     EXPECT_FALSE(is_valid_lilian(n)) << n;
   }
-  EXPECT_TRUE(is_valid_lilian(lilian_min));
+  // The published early-period year table: the first Lilian day of 1583 to 1601.
+  const std::int32_t first_days[] = {79,   444,  810,  1175, 1540, 1905, 2271, 2636, 3001, 3366,
+                                     3732, 4097, 4462, 4827, 5193, 5558, 5923, 6288, 6654};
+  for (int i = 0; i < 19; ++i) EXPECT_EQ(lilian_from_gregorian(1583 + i, 1, 1), first_days[i]) << 1583 + i;
+}
+
+TEST_F(run_unit, ServicesOutsideTheCalendarAndTheEarlyPeriod) {
+  const auto day_of_week = [](std::int32_t lilian, ovle_feedback* fc) {
+    const ovle_int4 in = int4(lilian);
+    ovle_int4 out = int4(-99);
+    CEEDYWK(&in, &out, fc);
+    return ovle_int4_get(&out);
+  };
+  for (const std::int32_t lilian : {0, -1, lilian_max + 1, INT32_MIN, INT32_MAX}) {
+    ovle_feedback fc = dirty_feedback();
+    EXPECT_EQ(day_of_week(lilian, &fc), 0) << lilian;
+    EXPECT_EQ(view(fc), ascii_condition(3, 2512, 1)) << lilian;
+  }
+  ebcdic_caller();
+  ovle_feedback fc = dirty_feedback();
+  EXPECT_EQ(day_of_week(0, &fc), 0);
+  EXPECT_EQ(view(fc), (condition_view{3, 2512, 0x59, "\xC3\xC5\xC5", true}));
+  // The early-period converters answer zeros outside their window, in EBCDIC whoever the caller.
+  const auto lilfudge = [](std::int32_t lilian) {
+    const ovle_int4 in = int4(lilian);
+    char out[16];
+    std::memset(out, 'x', sizeof out);
+    LILFUDGE(&in, out, out + 8, out + 15);
+    return platform::ascii_from_ebcdic({out, 16});
+  };
+  for (const std::int32_t lilian : {0, -1, 6654, lilian_max, INT32_MIN}) EXPECT_EQ(lilfudge(lilian), std::string(16, '0'));
+  EXPECT_EQ(lilfudge(79), "1583010115830016");
+  const std::tuple<const char*, const char*, char, std::int32_t> cases[] = {
+      {"15821014", "0000000", 'G', 0}, {"16010101", "0000000", 'G', 0}, {"15830101", "1600366", 'G', 79},
+      {"15830101", "1600366", 'J', 6653}, {"00000000", "1582287", 'J', 0}, {"00000000", "1601001", 'J', 0},
+      {"15830101", "1583001", 'X', 0}, {"15830101", "1583001", 'g', 0}, {"1583 101", "1583001", 'G', 0},
+      {"15830229", "0000000", 'G', 0}, {"15831301", "0000000", 'G', 0}, {"15821032", "0000000", 'G', 0},
+      {"00000000", "1583366", 'J', 0}, {"00000000", "1583000", 'J', 0}, {"00000000", "15830 1", 'J', 0}};
+  for (const auto& [g, j, type, lilian] : cases) {
+    ovle_int4 out = int4(-99);
+    const std::string e = platform::ebcdic_from_ascii(std::string(g) + j + type);
+    PICFUDGE(&out, e.data(), e.data() + 8, e.data() + 15);
+    EXPECT_EQ(ovle_int4_get(&out), lilian) << g << ' ' << j << ' ' << type;
+  }
+  // Missing arguments are skipped; no shared area is touched.
+  const ovle_int4 in = int4(79);
+  char g[8], w = 0;
+  LILFUDGE(nullptr, g, nullptr, &w);
+  EXPECT_EQ(std::string(g, 8) + w, std::string(9, '\xF0'));
+  LILFUDGE(&in, nullptr, nullptr, nullptr);
+  ovle_int4 out = int4(-99);
+  PICFUDGE(&out, nullptr, nullptr, "\xC7");
+  EXPECT_EQ(ovle_int4_get(&out), 0);
+  PICFUDGE(nullptr, g, nullptr, "\xC7");
+  EXPECT_FALSE(area().is_initialized());
+}
+
+// ---- The century window ----------------------------------------------------------------------------
+
+void set_clock_year(int year) { setenv("OVLE_CURRENT_DATE", (std::to_string(year) + "120515300000+0000").c_str(), 1); }
+
+// The setting and the first year of the window's 100 years, as the area holds them.
+using window = std::pair<std::int64_t, std::int64_t>;
+window area_window() {
+  using off = common::ov_le_external::offset;
+  const common::ov_le_external a = common::ov_le_external::attach();
+  return {a.digits(off::century_window, 2), a.digits(off::window_start_cc, 2) * 100 + a.digits(off::window_start_yy, 2)};
+}
+
+std::int32_t query(ovle_feedback* fc) {
+  ovle_int4 out = int4(-99);
+  CEEQCEN(&out, fc);
+  return ovle_int4_get(&out);
+}
+
+void set(std::int32_t start, ovle_feedback* fc) {
+  const ovle_int4 in = int4(start);
+  CEESCEN(&in, fc);
+}
+
+TEST_F(run_unit, CeescenPlacesTheWindowBeforeTheCurrentYear) {
+  set_clock_year(2026);
+  EXPECT_EQ(query(nullptr), 80);
+  EXPECT_EQ(area_window(), window(80, 1946)) << "the environment's default";
+  const std::array<int, 4> cases[] = {{2026, 0, 0, 2026},  {2026, 26, 26, 2000}, {2026, 25, 25, 2001}, {2026, 27, 27, 1999},
+                                      {2026, 99, 99, 1927}, {2026, 100, 0, 2026}, {2000, 80, 80, 1920}, {2000, 1, 1, 1999},
+                                      {2099, 99, 99, 2000}, {2100, 1, 1, 2099},   {1999, 100, 0, 1999}};
+  for (const auto& [year, start, setting, first_year] : cases) {
+    set_clock_year(year);
+    ovle_feedback fc = dirty_feedback();
+    set(start, &fc);
+    EXPECT_TRUE(is_success(fc)) << start << ' ' << view(fc);
+    EXPECT_EQ(area_window(), window(setting, first_year)) << year << " with " << start;
+    EXPECT_EQ(query(&fc), setting);
+    EXPECT_TRUE(is_success(fc)) << view(fc);
+  }
+  set_clock_year(2050);  // the window is worked out when it is set, not when it is read
+  EXPECT_EQ(query(nullptr), 0);
+  EXPECT_EQ(area_window(), window(0, 1999));
+  for (const std::int32_t start : {101, -1, 1000, INT32_MIN, INT32_MAX}) {
+    ovle_feedback fc = dirty_feedback();
+    set(start, &fc);
+    EXPECT_EQ(view(fc), ascii_condition(3, 9999, 0, "OVX")) << start;
+    EXPECT_EQ(area_window(), window(0, 1999)) << start;
+  }
+  ebcdic_caller();
+  ovle_feedback fc = dirty_feedback();
+  set(101, &fc);
+  EXPECT_EQ(view(fc), (condition_view{3, 9999, 0x58, "\xD6\xE5\xE7", true}));
+}
+
+TEST_F(run_unit, TwoDigitYearsFallInTheWindow) {
+  const auto read_lilian = [](const std::string& date, const char* picture) {
+    ovle_vstring d = vstring(date), p = vstring(picture);
+    ovle_int4 out = int4(-1);
+    ovle_feedback fc;
+    CEEDAYS(&d, &p, &out, &fc);
+    return is_success(fc) ? ovle_int4_get(&out) : -ovle_int2_get(&fc.message_number);
+  };
+  set_clock_year(2026);
+  // CEESCEN argument (-1 keeps the default, 80), the two digits, the year they stand for.
+  const std::tuple<int, const char*, int> cases[] = {
+      {-1, "45", 2045}, {-1, "46", 1946}, {-1, "00", 2000}, {-1, "99", 1999}, {0, "25", 2125}, {0, "26", 2026},
+      {26, "00", 2000}, {26, "99", 2099}, {27, "99", 1999}, {100, "26", 2026}, {99, "27", 1927}};
+  for (const auto& [start, yy, year] : cases) {
+    if (start >= 0) set(start, nullptr);
+    EXPECT_EQ(read_lilian(std::string(yy) + "-03-01", "YY-MM-DD"), lilian_from_gregorian(year, 3, 1)) << start << ' ' << yy;
+    EXPECT_EQ(read_lilian(std::string(yy) + "060", "YYDDD"), lilian_from_julian(year, 60)) << start << ' ' << yy;
+  }
+  // Without an environment there is no window, and a two-digit year stays incomplete.
+  platform::testing::clear_external_areas();
+  platform::testing::set_unreachable("OV-PIPI", true);
+  EXPECT_EQ(read_lilian("45-01-01", "YY-MM-DD"), -2507);
+  EXPECT_EQ(read_lilian("2045-01-01", "YYYY-MM-DD"), 168822);
 }
 
 }  // namespace
+}  // namespace ovle::datetime

@@ -1,2 +1,2 @@
-ovle_unit_test(ovle_datetime_calendar_tests unit/datetime/calendar_test.cpp unit/datetime/day_services_test.cpp unit/datetime/century_window_test.cpp)
+ovle_unit_test(ovle_datetime_calendar_tests unit/datetime/calendar_test.cpp)
 ovle_unit_test(ovle_datetime_engine_tests unit/datetime/picture_test.cpp unit/datetime/date_engine_test.cpp)

@@ -1,1 +1,1 @@
-ovle_unit_test(ovle_environment_tests unit/environment/initialization_test.cpp unit/environment/ovleinit_test.cpp)
+ovle_unit_test(ovle_environment_tests unit/environment/environment_test.cpp)

@@ -1,0 +1,205 @@
+// OV-PIPI's first initialization, host detection, and OVLEINIT's switches, split and re-initialization,
+// read back at the documented offsets of OV-LE-EXTERNAL.
+#include <unistd.h>
+
+#include "ovle_test.hpp"
+
+namespace ovle {
+namespace {
+
+using common::ov_le_external;
+
+// What OVLEINIT handed to OV-PIPI.
+struct handed {
+  int calls = 0;
+  std::optional<std::int16_t> function;
+  std::optional<std::string> options, user;
+} last_handed;
+
+int recording_initializer(const ovle_int2* f, const ovle_vstring* o, const ovle_vstring* u) noexcept {
+  const auto text = [](const ovle_vstring* v) { return platform::ascii_from_ebcdic(test::text_of(*v)); };
+  last_handed = {last_handed.calls + 1, f ? std::optional(ovle_int2_get(f)) : std::nullopt,
+                 o ? std::optional(text(o)) : std::nullopt, u ? std::optional(text(u)) : std::nullopt};
+  return OV0PIPI(f, o, u);
+}
+
+class Environment : public test::run_unit {
+ protected:
+  void SetUp() override {
+    run_unit::SetUp();
+    setenv("OVLE_CURRENT_DATE", "2026120515301234+0100", 1);
+    platform::set_command_line("");
+    platform::testing::replace_program("OV-PIPI", reinterpret_cast<platform::program_address>(&recording_initializer));
+  }
+  static void first_service_call() {
+    ovle_int4 window;
+    CEEQCEN(&window, nullptr);
+  }
+  static std::string ascii_at(std::size_t offset, std::size_t width) {
+    return platform::ascii_from_ebcdic({reinterpret_cast<const char*>(area().bytes().data()) + offset, width});
+  }
+  static std::string hex_at(std::size_t offset, std::size_t width) {
+    std::string out;
+    for (std::size_t i = offset; i < offset + width; ++i) {
+      const auto b = static_cast<unsigned>(area().bytes()[i]);
+      out += {"0123456789ABCDEF"[b >> 4], "0123456789ABCDEF"[b & 15]};
+    }
+    return out;
+  }
+  static std::string ovleinit(std::int32_t function, std::string_view text) {
+    const ovle_vstring in = test::vstring(text);
+    ovle_vstring out = test::vstring("untouched");
+    EXPECT_EQ(OVLEINIT(&function, &in, &out), 0);
+    return test::text_of(out);
+  }
+  // Host "H" whose IDE answers the pass-through (8391) and user-parameters-first (8377) settings.
+  static void ide_host(int pass_through, int user_first, bool up = true, bool loadable = true) {
+    setenv("OVLE_OSTYPE", "3", 1);
+    platform::testing::ide_link_setup link;
+    link.loadable = loadable;
+    link.is_up_rc = up ? 0 : 1;
+    link.int_settings = {{8391, pass_through}, {8377, user_first}};
+    platform::testing::set_ide_link(link);
+    platform::testing::set_le370_reachable(true);
+  }
+};
+
+TEST_F(Environment, FirstServiceCallStoresTheFirstInitializationValues) {
+  area().set_user_field(1, 77);
+  first_service_call();
+  EXPECT_EQ(ascii_at(0, 23), "BY2026120515301234+0100") << "host B, initialized, the time of initialization";
+  EXPECT_EQ(ascii_at(23, 105), std::string(101, ' ') + "0000") << "parameter string, GMT offset";
+  EXPECT_EQ(hex_at(129, 4) + " " + hex_at(329, 2), "00014040 0001") << "one country of two blanks, one language";
+  EXPECT_EQ(ascii_at(628, 8), "00804619") << "language 00, window 80, first year 1946";
+  EXPECT_EQ(hex_at(641, 10), std::string(20, '0')) << "user fields, no IDE host, no IDE link";
+  EXPECT_EQ(ascii_at(651, 34), "0003276800032768000000819200004096");
+  EXPECT_EQ(hex_at(705, 8) + " " + hex_at(785, 2), "0000800000008000 000C");
+  area().set_user_field(2, 5);  // once initialized, the area is left alone
+  OV0PIPI(nullptr, nullptr, nullptr);
+  first_service_call();
+  EXPECT_EQ(area().user_field(2), 5);
+  for (const int function : {2, 3, 7}) {  // function code 2 selects the small HEAP defaults
+    platform::testing::clear_external_areas();
+    const ovle_int2 code = test::int2(static_cast<std::int16_t>(function));
+    OV0PIPI(&code, nullptr, nullptr);
+    EXPECT_EQ(ascii_at(651, 34) + hex_at(705, 8), function == 2 ? "00004096000040960000004096000040960000100000001000"
+                                                                : "00032768000327680000008192000040960000800000008000");
+  }
+}
+
+TEST_F(Environment, HostEditionFollowsTheOperatingSystemType) {
+  platform::testing::ide_link_setup up;
+  up.loadable = true;
+  up.is_up_rc = 0;
+  platform::testing::ide_link_setup down = up;
+  down.is_up_rc = 1;
+  // OVLE_OSTYPE, the IDE link, then the host code and state at offset 0 and the flags at 649 and 650.
+  const std::tuple<const char*, const platform::testing::ide_link_setup*, const char*> cases[] = {
+      {"1", nullptr, "C2E8 0000"}, {"2", &up, "D8E8 0000"},   {"3", nullptr, "C8E8 0100"},
+      {"4", &up, "C8E8 0101"},     {"3", &down, "C8E8 0100"}, {"0", nullptr, "40E8 0000"}};
+  for (const auto& [ostype, link, host_and_flags] : cases) {
+    platform::testing::clear_external_areas();
+    setenv("OVLE_OSTYPE", ostype, 1);
+    link ? platform::testing::set_ide_link(*link) : platform::testing::reset_ide_link();
+    first_service_call();
+    EXPECT_EQ(hex_at(0, 2) + " " + hex_at(649, 2), host_and_flags) << ostype;
+  }
+  platform::testing::clear_external_areas();
+  setenv("OVLE_OSTYPE", "7", 1);  // the console line goes where the death test can read it
+  EXPECT_EXIT((platform::testing::capture_console(nullptr), dup2(2, 1), first_service_call()),
+              ::testing::ExitedWithCode(16), "Unknown Platform");
+}
+
+TEST_F(Environment, ParameterStringFromParmOrTheCommandLine) {
+  setenv("OVLE_OSTYPE", "0", 1);  // an unrecognized host reads PARM
+  setenv("PARM", "DEBUG=1", 1);
+  first_service_call();
+  EXPECT_EQ(ascii_at(23, 100), "DEBUG=1" + std::string(93, ' '));
+  platform::testing::clear_external_areas();  // hosts B and Q take the command line when nothing else set it
+  unsetenv("OVLE_OSTYPE");
+  platform::set_command_line("RUN ONE");
+  first_service_call();
+  EXPECT_EQ(ascii_at(23, 100), "RUN ONE" + std::string(93, ' '));
+  EXPECT_EQ(platform::command_line(), "RUN ONE" + std::string(93, ' '));
+}
+
+TEST_F(Environment, OvleinitSplitsTheTextAsTheHostAndItsSwitchesSay) {
+  enum host { b, h_options_first, h_no_pass, h_down, h_missing, q, q_le370 };
+  const struct {
+    host on;
+    std::int32_t function;
+    const char *text, *returned;
+    const char *options, *user;  // handed to OV-PIPI; null when it was not called
+    int ide_asks;                // settings asked of the IDE
+  } cases[] = {
+      {b, 0, "ABC/RPTOPTS(ON)", "ABC", "RPTOPTS(ON)", "ABC", 0}, {b, 0, "A/B/C", "A/B", "C", "A/B", 0},
+      {b, 0, "ABC", "ABC", "", "ABC", 0}, {b, 0, "/", "", "", "", 0}, {b, 1, "A/B/C", "A/B/C", "A", "B/C", 0},
+      {b, 1, "X/", "X/", "X", "", 0}, {h_options_first, 0, "RPTOPTS(ON)/ABC", "ABC", "RPTOPTS(ON)", "ABC", 2},
+      {h_options_first, 0, "A/B/C", "B/C", "A", "B/C", 2}, {h_options_first, 0, "ABC", "ABC", "", "ABC", 2},
+      {h_no_pass, 0, "A/B/C", "A/B", nullptr, nullptr, 1}, {h_down, 0, "A/B", "A", nullptr, nullptr, 0},
+      {h_missing, 0, "A/B", "A", nullptr, nullptr, 0}, {q, 0, "A/B", "A", nullptr, nullptr, 0},
+      {q_le370, 0, "A/B", "A", "B", "A", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.on) + " " + c.text);
+    platform::testing::clear_external_areas();
+    platform::testing::set_le370_reachable(c.on == q_le370);
+    last_handed = {};
+    setenv("OVLE_OSTYPE", c.on == q || c.on == q_le370 ? "2" : "1", 1);
+    if (c.on == h_options_first || c.on == h_no_pass) ide_host(c.on == h_options_first, c.on == h_no_pass);
+    if (c.on == h_down || c.on == h_missing) ide_host(1, 1, false, c.on == h_down);
+    EXPECT_EQ(ovleinit(c.function, c.text), c.returned);
+    EXPECT_EQ(platform::testing::ide_link_calls()[3], c.ide_asks);
+    EXPECT_EQ(last_handed.calls, c.options ? 1 : 0);
+    EXPECT_EQ(area().state(), c.options ? ov_le_external::initialized : ov_le_external::reinit_requested);
+    if (c.options) {
+      EXPECT_EQ(last_handed.function, c.function);
+      EXPECT_EQ(last_handed.options.value_or("-") + "|" + last_handed.user.value_or("-"), std::string(c.options) + "|" + c.user);
+      EXPECT_EQ(ascii_at(23, 100), (c.user + std::string(100, ' ')).substr(0, 100));
+    }
+  }
+  EXPECT_EQ(ovleinit(0, std::string(150, 'x') + "/Y"), std::string(100, 'x')) << "only 100 characters are read";
+  EXPECT_EQ(OVLEINIT(nullptr, nullptr, nullptr), 0);
+  const std::int32_t zero = 0;
+  EXPECT_EQ(OVLEINIT(&zero, nullptr, nullptr), 0);
+}
+
+TEST_F(Environment, OvleinitFunctionTwoReinitializesAtOnceOnlyWithPassThrough) {
+  const std::int32_t two = 2;
+  ovle_vstring out = test::vstring("keep");
+  first_service_call();
+  area().set_user_field(1, 9);
+  EXPECT_EQ(OVLEINIT(&two, nullptr, &out), 0);
+  EXPECT_EQ(area().state(), ov_le_external::initialized);
+  EXPECT_EQ(area().user_field(1), 0) << "fresh first-initialization values";
+  EXPECT_EQ(last_handed.function, 2);
+  EXPECT_FALSE(last_handed.options.has_value());
+  EXPECT_EQ(test::text_of(out), "keep");
+  EXPECT_EQ(area().heap0_initial(), 4096) << "function 2 selects the small HEAP defaults";
+  ide_host(0, 0);
+  EXPECT_EQ(OVLEINIT(&two, nullptr, nullptr), 0);
+  EXPECT_EQ(area().state(), ov_le_external::reinit_requested);
+  first_service_call();  // the next service call initializes
+  EXPECT_EQ(area().state(), ov_le_external::initialized);
+}
+
+TEST_F(Environment, OvleinitTestPlatformNamesTheHostWhenTheTypeIsUnknown) {
+  setenv("OVLE_OSTYPE", "9", 1);
+  platform::testing::set_unreachable("OV-PIPI", true);  // whose own detection would stop the run on this type
+  const std::int32_t zero = 0;
+  const ovle_vstring text = test::vstring("A");
+  const std::tuple<const char*, const char*, char> cases[] = {
+      {"28", "QW", '\x40'}, {"20", "BF", '\xC2'}, {"20", "QW", '\xD8'}, {"20", "HCN", '\xC8'}};
+  for (const auto& [length, test_platform, host] : cases) {
+    setenv("OVLE_OSINFO_LENGTH", length, 1);
+    setenv("LETESTPLATFORM", test_platform, 1);
+    OVLEINIT(&zero, &text, nullptr);
+    EXPECT_EQ(area().host_code(), host) << test_platform;
+  }
+  setenv("LETESTPLATFORM", "ZZ", 1);
+  EXPECT_EXIT((platform::testing::capture_console(nullptr), dup2(2, 1), OVLEINIT(&zero, &text, nullptr)),
+              ::testing::ExitedWithCode(16), "No LE test platform set");
+}
+
+}  // namespace
+}  // namespace ovle
