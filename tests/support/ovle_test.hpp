@@ -49,12 +49,6 @@ inline ovle_int4 int4(std::int32_t value) {
   return v;
 }
 
-inline ovle_int2 int2(std::int16_t value) {
-  ovle_int2 v;
-  ovle_int2_set(&v, value);
-  return v;
-}
-
 // A VSTRING holding `text` as the caller wrote it; the rest is '#' so that reading past the length shows.
 inline ovle_vstring vstring(std::string_view text) {
   ovle_vstring v;
@@ -62,6 +56,16 @@ inline ovle_vstring vstring(std::string_view text) {
   ovle_int2_set(&v.length, static_cast<std::int16_t>(text.size()));
   std::memcpy(v.text, text.data(), std::min(text.size(), sizeof v.text));
   return v;
+}
+
+// Bytes as hexadecimal digits, two per byte.
+inline std::string hex(const void* data, std::size_t size) {
+  std::string out;
+  for (std::size_t i = 0; i < size; ++i) {
+    const unsigned b = static_cast<const unsigned char*>(data)[i];
+    out += {"0123456789ABCDEF"[b >> 4], "0123456789ABCDEF"[b & 15]};
+  }
+  return out;
 }
 
 inline std::string text_of(const ovle_vstring& v) {

@@ -39,21 +39,19 @@ class Frame : public test::run_unit {};
 
 TEST_F(Frame, ConditionsComeBackInTheCallersCodeSet) {
   const auto ovx = test::ascii_condition(4, 9999, 0, "OVX");
-  const struct {
-    action does;
-    bool output_missing, ebcdic;
-    test::condition_view expected;
-  } cases[] = {{action::succeed, false, false, view(ovle_feedback{})}, {action::fail, false, false, test::ascii_condition(3, 2507, 1)},
-               {action::fail, false, true, {3, 2507, 0x59, "\xC3\xC5\xC5", true}}, {action::throw_exception, false, false, ovx},
-               {action::succeed, true, false, ovx}, {action::succeed, true, true, {4, 9999, 0x60, "\xD6\xE5\xE7", true}}};
-  for (const auto& c : cases) {
-    c.ebcdic ? ebcdic_caller() : platform::testing::reset_caller_chain();
-    probe_does = c.does;
+  // What the service does, whether its output is missing, whether the caller is EBCDIC, the outcome.
+  const std::tuple<action, bool, bool, test::condition_view> cases[] = {
+      {action::succeed, false, false, view(ovle_feedback{})}, {action::fail, false, false, test::ascii_condition(3, 2507, 1)},
+      {action::fail, false, true, {3, 2507, 0x59, "\xC3\xC5\xC5", true}}, {action::throw_exception, false, false, ovx},
+      {action::succeed, true, false, ovx}, {action::succeed, true, true, {4, 9999, 0x60, "\xD6\xE5\xE7", true}}};
+  for (const auto& [does, output_missing, ebcdic, expected] : cases) {
+    ebcdic ? ebcdic_caller() : platform::testing::reset_caller_chain();
+    probe_does = does;
     const ovle_vstring in = test::vstring("x");
     char out[8] = {};
     ovle_feedback fc = test::dirty_feedback();
-    EXPECT_EQ(probe(&in, c.output_missing ? nullptr : out, &fc), 0);
-    EXPECT_EQ(view(fc), c.expected) << static_cast<int>(c.does) << " ebcdic " << c.ebcdic;
+    EXPECT_EQ(probe(&in, output_missing ? nullptr : out, &fc), 0);
+    EXPECT_EQ(view(fc), expected) << static_cast<int>(does) << " ebcdic " << ebcdic;
   }
   probe_does = action::fail;  // an omitted feedback code drops the condition, never the work
   const ovle_vstring in = test::vstring("\xE7");

@@ -1,17 +1,49 @@
-// The run-time layer on its own: external areas, call by name, the IDE link, streams, files, exit.
+// The run-time layer on its own: code sets, binaries, external areas, call by name, streams, line
+// files, the end of the run.
 #include <unistd.h>
 
 #include <filesystem>
 #include <random>
+#include <set>
 
+#include "common/bytes.hpp"
+#include "common/ebcdic.hpp"
 #include "ovle_test.hpp"
 
 namespace ovle {
 namespace {
 
-class Platform : public test::run_unit {};
+TEST(Platform, EveryByteSurvivesAsciiToEbcdicAndBack) {
+  std::array<std::byte, 256> bytes;
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::byte>(i);
+  auto data = bytes;
+  platform::convert_codeset(platform::codeset_direction::to_ebcdic, data);
+  EXPECT_EQ(std::set<std::byte>(data.begin(), data.end()).size(), 256u) << "the mapping must be one-to-one";
+  EXPECT_EQ(data[0], std::byte{0}) << "X'00' stays X'00'";
+  platform::convert_codeset(platform::codeset_direction::to_ascii, data);
+  EXPECT_EQ(data, bytes);
+  // The compile-time literals and the run-time table agree on every character both know.
+  for (char c : std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 .(+&$*);-/,%_>?:#@'=\"")) {
+    EXPECT_EQ(common::ebcdic::from_ascii(c), static_cast<char>(platform::to_ebcdic(static_cast<std::uint8_t>(c)))) << c;
+  }
+  EXPECT_EQ(platform::ebcdic_from_ascii("CEE OVX"), "\xC3\xC5\xC5\x40\xD6\xE5\xE7");
+}
 
-TEST_F(Platform, NamesReachOneAreaAndOneProgramEach) {
+TEST(Platform, BinariesAreBigEndianWhateverTheMachine) {
+  const std::pair<std::array<unsigned char, 4>, std::int32_t> int4s[] = {
+      {{0, 0, 0, 1}, 1}, {{0xFF, 0xFF, 0xFF, 0xFF}, -1}, {{0x80, 0, 0, 0}, INT32_MIN}, {{0, 0x02, 0x39, 0x44}, 145732}};
+  for (const auto& [bytes, value] : int4s) {
+    std::array<unsigned char, 4> out{};
+    common::store_int4(out.data(), value);
+    EXPECT_EQ(std::pair(common::load_int4(bytes.data()), out), std::pair(value, bytes));
+  }
+  const unsigned char int2[2] = {0xFF, 0xFE};
+  EXPECT_EQ(common::load_int2(int2), -2);
+}
+
+class Platforms : public test::run_unit {};
+
+TEST_F(Platforms, NamesReachOneAreaAndOneProgramEach) {
   std::byte* a = platform::external_area("SOME-AREA", 64);
   EXPECT_NE(a, platform::external_area("OTHER-AREA", 64));
   EXPECT_TRUE(std::all_of(a, a + 64, [](std::byte b) { return b == std::byte{0}; }));
@@ -32,23 +64,8 @@ TEST_F(Platform, NamesReachOneAreaAndOneProgramEach) {
   EXPECT_TRUE(platform::call_le370_lbr());
 }
 
-TEST_F(Platform, IdeLinkAnswersAsTheRunDescribesIt) {
-  setenv("OVLE_IDELINK", "up,8391=1,8386=GB", 1);
-  platform::testing::reset_ide_link();
-  EXPECT_NE(platform::ide_link::is_ide_up(), 0) << "nothing answers before a successful load";
-  ASSERT_TRUE(platform::ide_link::load());
-  std::int32_t value = 0;
-  EXPECT_EQ(platform::ide_link::is_ide_up() + platform::ide_link::get_dest_int(262144, 8391, value), 0);
-  EXPECT_EQ(value, 1);
-  EXPECT_NE(platform::ide_link::get_dest_int(262144, 8377, value), 0) << "an unknown setting fails";
-  EXPECT_NE(platform::ide_link::get_dest_int(1, 8391, value), 0) << "only category 262144 exists";
-  char country[3];
-  EXPECT_EQ(platform::ide_link::get_dest_str(262144, 8386, country), 0);
-  EXPECT_EQ(std::string(country, 3), "GB ");
-}
-
 // Random writes and reads of a stream, checked against a plain byte vector.
-TEST_F(Platform, StreamsAndMemoryKeepWhatWasWritten) {
+TEST_F(Platforms, StreamsAndMemoryKeepWhatWasWritten) {
   const std::uint16_t id = platform::open_vfile();
   ASSERT_NE(id, 0);
   EXPECT_NE(platform::open_vfile(), id);
@@ -58,7 +75,6 @@ TEST_F(Platform, StreamsAndMemoryKeepWhatWasWritten) {
     const std::size_t offset = random() % 4096;
     std::vector<std::byte> chunk(random() % 300);
     for (auto& b : chunk) b = static_cast<std::byte>(random());
-    const auto at = model.begin() + static_cast<std::ptrdiff_t>(std::min(offset, model.size()));
     if (random() % 2 == 0) {
       ASSERT_TRUE(platform::write_vfile(id, offset, chunk));
       model.resize(std::max(model.size(), offset + chunk.size()));
@@ -66,6 +82,7 @@ TEST_F(Platform, StreamsAndMemoryKeepWhatWasWritten) {
     } else {
       const bool inside = offset + chunk.size() <= model.size();
       ASSERT_EQ(platform::read_vfile(id, offset, chunk), inside);
+      const auto at = model.begin() + static_cast<std::ptrdiff_t>(std::min(offset, model.size()));
       ASSERT_TRUE(!inside || std::equal(chunk.begin(), chunk.end(), at));
     }
   }
@@ -79,34 +96,35 @@ TEST_F(Platform, StreamsAndMemoryKeepWhatWasWritten) {
   EXPECT_FALSE(platform::free_memory(block) || platform::free_memory(&model)) << "only blocks handed out, once";
 }
 
-TEST_F(Platform, LineFilesAnswerWithCobolFileStatus) {
+TEST_F(Platforms, LineFilesAnswerWithCobolFileStatus) {
   const auto dir = std::filesystem::temp_directory_path() / ("ovle_line_file_" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   const std::string path = (dir / "out.txt").string();
   using mode = platform::line_file::mode;
-  std::string statuses, record, records;
+  std::string statuses, record;
   const auto add = [&](std::initializer_list<std::string_view> answers) {  // evaluated left to right
     for (const auto a : answers) statuses += a;
   };
   {
-    platform::line_file f;  // not open; extend creates the file; already open; closed twice; closed by the destructor
-    add({f.write("x"), f.open(path, mode::extend), f.open(path, mode::extend), f.write("FIRST LINE   "), f.close(), f.close()});
-    add({f.open(path, mode::extend), f.write("SECOND")});
+    platform::line_file f;  // not open; extend creates; already open; closed twice; closed by the destructor
+    add({f.write("x"), f.open(path, mode::extend), f.open(path, mode::extend), f.write("FIRST LINE   "), f.close()});
+    add({f.close(), f.open(path, mode::extend), f.write("SECOND")});
   }
-  platform::line_file in;
-  add({in.open(path, mode::input)});
-  for (const std::size_t length : {12, 3}) add({in.read(record, length)}), records += record + "|";
+  platform::line_file in;  // records come back padded; trailing blanks were not written
+  add({in.open(path, mode::input), in.read(record, 12)});
+  std::string records = record + "|";
   add({in.read(record, 3)});
-  EXPECT_EQ(statuses, "480041000042000000000010");
-  EXPECT_EQ(records, "FIRST LINE  |SEC|") << "trailing blanks are not written; records come back padded";
-  EXPECT_EQ(platform::line_file().open((dir / "none" / "x").string(), mode::input), "35");
+  records += record;
+  add({in.read(record, 3), platform::line_file().open(path + "/x", mode::input)});
+  EXPECT_EQ(statuses + " " + records, "48004100004200000000001035 FIRST LINE  |SEC");
   std::filesystem::remove_all(dir);
 }
 
 int exit_procedure() { return std::fputs("exit procedure ran\n", stderr) < 0; }
 
-TEST_F(Platform, ExitProcedureRunsOnceAtTheEndOfTheRun) {
-  EXPECT_EXIT((platform::install_exit_procedure(&exit_procedure), std::exit(3)), ::testing::ExitedWithCode(3), "^exit procedure ran\n$");
+TEST_F(Platforms, ExitProcedureRunsOnceAtTheEndOfTheRun) {
+  EXPECT_EXIT((platform::install_exit_procedure(&exit_procedure), std::exit(3)), ::testing::ExitedWithCode(3),
+              "^exit procedure ran\n$");
   EXPECT_EXIT(platform::stop_run(65537 % 256), ::testing::ExitedWithCode(1), "");
 }
 

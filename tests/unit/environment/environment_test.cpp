@@ -38,14 +38,7 @@ class Environment : public test::run_unit {
   static std::string ascii_at(std::size_t offset, std::size_t width) {
     return platform::ascii_from_ebcdic({reinterpret_cast<const char*>(area().bytes().data()) + offset, width});
   }
-  static std::string hex_at(std::size_t offset, std::size_t width) {
-    std::string out;
-    for (std::size_t i = offset; i < offset + width; ++i) {
-      const auto b = static_cast<unsigned>(area().bytes()[i]);
-      out += {"0123456789ABCDEF"[b >> 4], "0123456789ABCDEF"[b & 15]};
-    }
-    return out;
-  }
+  static std::string hex_at(std::size_t offset, std::size_t width) { return test::hex(area().at(offset), width); }
   static std::string ovleinit(std::int32_t function, std::string_view text) {
     const ovle_vstring in = test::vstring(text);
     ovle_vstring out = test::vstring("untouched");
@@ -78,13 +71,6 @@ TEST_F(Environment, FirstServiceCallStoresTheFirstInitializationValues) {
   OV0PIPI(nullptr, nullptr, nullptr);
   first_service_call();
   EXPECT_EQ(area().user_field(2), 5);
-  for (const int function : {2, 3, 7}) {  // function code 2 selects the small HEAP defaults
-    platform::testing::clear_external_areas();
-    const ovle_int2 code = test::int2(static_cast<std::int16_t>(function));
-    OV0PIPI(&code, nullptr, nullptr);
-    EXPECT_EQ(ascii_at(651, 34) + hex_at(705, 8), function == 2 ? "00004096000040960000004096000040960000100000001000"
-                                                                : "00032768000327680000008192000040960000800000008000");
-  }
 }
 
 TEST_F(Environment, HostEditionFollowsTheOperatingSystemType) {
@@ -108,19 +94,6 @@ TEST_F(Environment, HostEditionFollowsTheOperatingSystemType) {
   setenv("OVLE_OSTYPE", "7", 1);  // the console line goes where the death test can read it
   EXPECT_EXIT((platform::testing::capture_console(nullptr), dup2(2, 1), first_service_call()),
               ::testing::ExitedWithCode(16), "Unknown Platform");
-}
-
-TEST_F(Environment, ParameterStringFromParmOrTheCommandLine) {
-  setenv("OVLE_OSTYPE", "0", 1);  // an unrecognized host reads PARM
-  setenv("PARM", "DEBUG=1", 1);
-  first_service_call();
-  EXPECT_EQ(ascii_at(23, 100), "DEBUG=1" + std::string(93, ' '));
-  platform::testing::clear_external_areas();  // hosts B and Q take the command line when nothing else set it
-  unsetenv("OVLE_OSTYPE");
-  platform::set_command_line("RUN ONE");
-  first_service_call();
-  EXPECT_EQ(ascii_at(23, 100), "RUN ONE" + std::string(93, ' '));
-  EXPECT_EQ(platform::command_line(), "RUN ONE" + std::string(93, ' '));
 }
 
 TEST_F(Environment, OvleinitSplitsTheTextAsTheHostAndItsSwitchesSay) {
@@ -175,7 +148,8 @@ TEST_F(Environment, OvleinitFunctionTwoReinitializesAtOnceOnlyWithPassThrough) {
   EXPECT_EQ(last_handed.function, 2);
   EXPECT_FALSE(last_handed.options.has_value());
   EXPECT_EQ(test::text_of(out), "keep");
-  EXPECT_EQ(area().heap0_initial(), 4096) << "function 2 selects the small HEAP defaults";
+  EXPECT_EQ(ascii_at(651, 34) + hex_at(705, 8), "00004096000040960000004096000040960000100000001000")
+      << "function 2 selects the small HEAP defaults";
   ide_host(0, 0);
   EXPECT_EQ(OVLEINIT(&two, nullptr, nullptr), 0);
   EXPECT_EQ(area().state(), ov_le_external::reinit_requested);

@@ -1,9 +1,11 @@
-      * CEEDAYS and CEECBLDY from an ASCII COBOL program: readings and
-      * messages, the feedback code OMITTED or left off, and the shared
-      * picture tables seen as EXTERNAL items.
+      * The date services from an ASCII COBOL program: CEEDAYS and
+      * CEECBLDY readings and messages, CEEDYWK at the ends of the
+      * calendar and over a sweep against the run-time's own day count,
+      * the feedback code OMITTED or left off, and the shared picture
+      * tables seen as EXTERNAL items.
       * ENV OVLE_CURRENT_DATE=2026120515300000+0000
        IDENTIFICATION DIVISION.
-       PROGRAM-ID. DATEENG.
+       PROGRAM-ID. DATESVCS.
        DATA DIVISION.
        WORKING-STORAGE SECTION.
        01 DELIMITER-TABLE EXTERNAL.
@@ -18,31 +20,22 @@
        COPY OVLEVSTR REPLACING ==:V:== BY ==PICSTR== ==:N:== BY ==100==.
        COPY OVLEFC REPLACING ==:FC:== BY ==FC==.
        01 RESULT             PIC S9(9) BINARY.
+       01 LILIAN             PIC S9(9) BINARY.
+       01 INT-DATE           PIC S9(9) BINARY.
+       01 GOT.
+          05 GOT-N           PIC S9(9) BINARY OCCURS 5.
        01 LILIAN-MODE        PIC X VALUE '1'.
-      * Each case: D CEEDAYS, C CEECBLDY, 1 CEECBLDY with mode 1; the
-      * value and message expected; the date; then the picture.
+      * Each case: D CEEDAYS, C CEECBLDY, 1 CEECBLDY with mode 1, W
+      * CEEDYWK of the date as a number; the value and message
+      * expected; the date; then the picture.
        01 CASE-DATA.
           05 PIC X(36) VALUE 'D01481380000Monday, May 16, 1988'.
           05 PIC X(32) VALUE 'Wwwwwwwwwz, Mmmmmmmmmz DD, YYYY'.
-          05 PIC X(36) VALUE 'D0148138000016.V.88'.
-          05 PIC X(32) VALUE 'ZD.RRRZ.YY'.
           05 PIC X(36) VALUE 'D015507600005/15/2007'.
           05 PIC X(32) VALUE 'MM/DD/YYYY'.
           05 PIC X(36) VALUE 'D01550760000   2007-05-15'.
           05 PIC X(32) VALUE 'YYYY-MM-DD'.
-          05 PIC X(36) VALUE 'D01550660000May 5, 2007'.
-          05 PIC X(32) VALUE 'Mmmmmmmmmz ZD, YYYY'.
-          05 PIC X(36) VALUE 'D01549560000jan 15 2007'.
-          05 PIC X(32) VALUE 'Mmm DD YYYY'.
-          05 PIC X(36) VALUE 'D000000100001582-10-15'.
-          05 PIC X(32) VALUE 'YYYY-MM-DD'.
-          05 PIC X(36) VALUE 'D307432400009999-12-31'.
-          05 PIC X(32) VALUE 'YYYY-MM-DD'.
-          05 PIC X(36) VALUE 'D000665300001600366'.
-          05 PIC X(32) VALUE 'YYYYDDD'.
           05 PIC X(36) VALUE 'D0168822000045-01-01'.
-          05 PIC X(32) VALUE 'YY-MM-DD'.
-          05 PIC X(36) VALUE 'D0132662000046-01-01'.
           05 PIC X(32) VALUE 'YY-MM-DD'.
           05 PIC X(36) VALUE 'D000000025131582-10-14'.
           05 PIC X(32) VALUE 'YYYY-MM-DD'.
@@ -62,18 +55,29 @@
           05 PIC X(32) VALUE 'YYYY-MM-DD'.
           05 PIC X(36) VALUE '1000665300001600-12-31'.
           05 PIC X(32) VALUE 'YYYY-MM-DD'.
+          05 PIC X(36) VALUE 'W00000060000000000000001'.
+          05 PIC X(32) VALUE SPACES.
+          05 PIC X(36) VALUE 'W00000020000000000006654'.
+          05 PIC X(32) VALUE SPACES.
+          05 PIC X(36) VALUE 'W00000060000000003074324'.
+          05 PIC X(32) VALUE SPACES.
+          05 PIC X(36) VALUE 'W00000002512000000000000'.
+          05 PIC X(32) VALUE SPACES.
+          05 PIC X(36) VALUE 'W00000002512000003074325'.
+          05 PIC X(32) VALUE SPACES.
        01 CASE-TABLE REDEFINES CASE-DATA.
-          05 CASE-ROW OCCURS 20.
+          05 CASE-ROW OCCURS 18.
              10 C-VIA        PIC X.
              10 C-EXPECT     PIC 9(7).
              10 C-MSG        PIC 9(4).
              10 C-DATE       PIC X(24).
+             10 C-LILIAN REDEFINES C-DATE PIC 9(12).
              10 C-PIC        PIC X(32).
        01 I                  PIC 99.
        01 SHOWN              PIC -(9)9.
        01 FAILURES           PIC 9(4) VALUE 0.
        PROCEDURE DIVISION.
-           PERFORM VARYING I FROM 1 BY 1 UNTIL I > 20
+           PERFORM VARYING I FROM 1 BY 1 UNTIL I > 18
               PERFORM CALL-CASE
               IF RESULT NOT = C-EXPECT(I)
                  OR C-MSG(I) = 0 AND NOT FC-SUCCESS
@@ -89,29 +93,35 @@
                  ADD 1 TO FAILURES
               END-IF
            END-PERFORM
-      * The feedback code OMITTED or left off; an output OMITTED.
-           MOVE 5 TO I
+      * Integer date 1 is a Monday (2): the day is MOD(integer, 7) + 1.
+           PERFORM VARYING INT-DATE FROM 1 BY 997
+                   UNTIL INT-DATE > 3067671
+              COMPUTE LILIAN = INT-DATE + 6653
+              CALL 'CEEDYWK' USING LILIAN RESULT FC
+              IF RESULT NOT = FUNCTION MOD(INT-DATE, 7) + 1
+                 OR NOT FC-SUCCESS
+                 DISPLAY 'FAIL CEEDYWK ' LILIAN ': ' RESULT
+                 ADD 1 TO FAILURES
+              END-IF
+           END-PERFORM
+      * The feedback code OMITTED or left off, with and without a
+      * condition; an output OMITTED.
+           MOVE 2 TO I
            PERFORM CALL-CASE
-           CALL 'CEEDAYS' USING IN-DATE PICSTR RESULT OMITTED
-           IF RESULT NOT = 155066
-              DISPLAY 'FAIL CEEDAYS with its feedback code OMITTED'
-              ADD 1 TO FAILURES
-           END-IF
-           MOVE -1 TO RESULT
-           CALL 'CEEDAYS' USING IN-DATE PICSTR RESULT
-           IF RESULT NOT = 155066
-              DISPLAY 'FAIL CEEDAYS with three arguments'
-              ADD 1 TO FAILURES
-           END-IF
-           CALL 'CEECBLDY' USING IN-DATE PICSTR RESULT
-           IF RESULT NOT = 148413
-              DISPLAY 'FAIL CEECBLDY with three arguments'
-              ADD 1 TO FAILURES
-           END-IF
+           MOVE ALL X'A5' TO GOT
+           CALL 'CEEDAYS' USING IN-DATE PICSTR GOT-N(1) OMITTED
+           CALL 'CEEDAYS' USING IN-DATE PICSTR GOT-N(2)
+           CALL 'CEECBLDY' USING IN-DATE PICSTR GOT-N(3)
+           MOVE 0 TO LILIAN
+           CALL 'CEEDYWK' USING LILIAN GOT-N(4)
+           MOVE 6654 TO LILIAN
+           CALL 'CEEDYWK' USING LILIAN GOT-N(5) OMITTED
            CALL 'CEEDAYS' USING IN-DATE PICSTR OMITTED FC
-           IF FC-SEVERITY NOT = 4 OR FC-MSG-NO NOT = 9999
-              OR NOT FC-FACILITY-OVX
-              DISPLAY 'FAIL CEEDAYS without its output'
+           IF GOT-N(1) NOT = 155076 OR GOT-N(2) NOT = 155076
+              OR GOT-N(3) NOT = 148423 OR GOT-N(4) NOT = 0
+              OR GOT-N(5) NOT = 2 OR FC-SEVERITY NOT = 4
+              OR FC-MSG-NO NOT = 9999 OR NOT FC-FACILITY-OVX
+              DISPLAY 'FAIL without a feedback code or an output'
               ADD 1 TO FAILURES
            END-IF
       * The tables hold what the last call read, in EBCDIC.
@@ -145,9 +155,11 @@
              TO PICSTR-LEN
            MOVE ALL X'A5' TO FC
            MOVE -1 TO RESULT
+           MOVE C-LILIAN(I) TO LILIAN
            EVALUATE C-VIA(I)
               WHEN 'D' CALL 'CEEDAYS' USING IN-DATE PICSTR RESULT FC
               WHEN 'C' CALL 'CEECBLDY' USING IN-DATE PICSTR RESULT FC
               WHEN '1' CALL 'CEECBLDY' USING IN-DATE PICSTR RESULT FC
                                              LILIAN-MODE
+              WHEN 'W' CALL 'CEEDYWK' USING LILIAN RESULT FC
            END-EVALUATE.
