@@ -14,7 +14,6 @@ static int failures = 0;
 int main(int argc, char** argv) {
   ovle_int4 window;
   ovle_feedback fc;
-  int16_t mode = 2;
   int32_t function = 1;
   ovle_vstring text, result;
   static const unsigned char zero16[16] = {0};
@@ -35,8 +34,6 @@ int main(int argc, char** argv) {
          "the window set and read without a feedback code");
   CEEQCEN(NULL, &fc);
   EXPECT(ovle_int2_get(&fc.message_number) == 9999 && fc.case_severity_control == 0x60, "missing argument condition");
-  CGPIINFO(&mode);
-  EXPECT(mode == 3, "a C caller is ASCII");
   ovle_int2_set(&text.length, 5);
   memcpy(text.text, "A/B/C", 5);
   OVLEINIT(&function, &text, &result);

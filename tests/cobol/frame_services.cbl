@@ -43,13 +43,6 @@
            CALL 'CEEQCEN' USING CEN OMITTED
            MOVE 'CEESCEN -1 without FC' TO WHAT
            IF CEN NOT = 55 PERFORM FAILED END-IF
-           MOVE 100 TO CEN
-           CALL 'CEESCEN' USING CEN
-           CALL 'CEEQCEN' USING CEN OMITTED
-           MOVE 'CEESCEN 100' TO WHAT
-           IF CEN NOT = 0 OR OV-LE-EXTERNAL(631:6) NOT = X'F0F0F2F6F2F0'
-              PERFORM FAILED
-           END-IF
       * A required argument OMITTED: the library's own condition.
            MOVE ALL X'A5' TO FC
            CALL 'CEESCEN' USING OMITTED FC

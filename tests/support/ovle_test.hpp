@@ -37,7 +37,9 @@ class run_unit : public ::testing::Test {
   }
   void TearDown() override { platform::testing::capture_console(nullptr); }
 
-  static void ebcdic_caller() { platform::testing::set_caller_chain({platform::attribute_ebcdic, platform::attribute_ebcdic}); }
+  static void ebcdic_caller() {
+    platform::testing::set_caller_chain({platform::attribute_ebcdic, platform::attribute_ebcdic});
+  }
   static common::ov_le_external area() { return common::ov_le_external::attach(); }
 
   std::vector<std::string> console;
@@ -58,6 +60,11 @@ inline ovle_vstring vstring(std::string_view text) {
   return v;
 }
 
+inline std::string text_of(const ovle_vstring& v) {
+  const int n = ovle_int2_get(&v.length);
+  return std::string(v.text, static_cast<std::size_t>(n < 0 ? 0 : n));
+}
+
 // Bytes as hexadecimal digits, two per byte.
 inline std::string hex(const void* data, std::size_t size) {
   std::string out;
@@ -66,11 +73,6 @@ inline std::string hex(const void* data, std::size_t size) {
     out += {"0123456789ABCDEF"[b >> 4], "0123456789ABCDEF"[b & 15]};
   }
   return out;
-}
-
-inline std::string text_of(const ovle_vstring& v) {
-  const int n = ovle_int2_get(&v.length);
-  return std::string(v.text, static_cast<std::size_t>(n < 0 ? 0 : n));
 }
 
 // A feedback code filled with garbage, as an uninitialized caller item would be.
@@ -82,9 +84,7 @@ inline ovle_feedback dirty_feedback() {
 
 // What a feedback code says, in a form that prints well in a failed expectation.
 struct condition_view {
-  int severity;
-  int message;
-  int case_severity_control;
+  int severity, message, case_severity_control;
   std::string facility;  // as the bytes are (caller's code set)
   bool instance_zero;
   friend bool operator==(const condition_view&, const condition_view&) = default;
@@ -95,9 +95,8 @@ struct condition_view {
 };
 
 inline condition_view view(const ovle_feedback& fc) {
-  const bool zero = std::all_of(std::begin(fc.instance), std::end(fc.instance), [](auto b) { return b == 0; });
   return {ovle_int2_get(&fc.severity), ovle_int2_get(&fc.message_number), fc.case_severity_control,
-          std::string(fc.facility, 3), zero};
+          std::string(fc.facility, 3), hex(fc.instance, 8) == std::string(16, '0')};
 }
 
 inline bool is_success(const ovle_feedback& fc) {

@@ -41,9 +41,12 @@ TEST_F(Frame, ConditionsComeBackInTheCallersCodeSet) {
   const auto ovx = test::ascii_condition(4, 9999, 0, "OVX");
   // What the service does, whether its output is missing, whether the caller is EBCDIC, the outcome.
   const std::tuple<action, bool, bool, test::condition_view> cases[] = {
-      {action::succeed, false, false, view(ovle_feedback{})}, {action::fail, false, false, test::ascii_condition(3, 2507, 1)},
-      {action::fail, false, true, {3, 2507, 0x59, "\xC3\xC5\xC5", true}}, {action::throw_exception, false, false, ovx},
-      {action::succeed, true, false, ovx}, {action::succeed, true, true, {4, 9999, 0x60, "\xD6\xE5\xE7", true}}};
+      {action::succeed, false, false, view(ovle_feedback{})},
+      {action::fail, false, false, test::ascii_condition(3, 2507, 1)},
+      {action::fail, false, true, {3, 2507, 0x59, "\xC3\xC5\xC5", true}},
+      {action::throw_exception, false, false, ovx},
+      {action::succeed, true, false, ovx},
+      {action::succeed, true, true, {4, 9999, 0x60, "\xD6\xE5\xE7", true}}};
   for (const auto& [does, output_missing, ebcdic, expected] : cases) {
     ebcdic ? ebcdic_caller() : platform::testing::reset_caller_chain();
     probe_does = does;
@@ -117,9 +120,8 @@ TEST_F(Frame, InitializerRunsOnceAndItsAbsenceIsNoFailure) {
 TEST_F(Frame, CodeSetQueryWalksTheProgramChain) {
   // The programs above CGPIINFO, outermost first (the last is CGPIINFO's caller); input; output.
   const std::tuple<std::vector<std::uint8_t>, std::int16_t, std::int16_t> cases[] = {
-      {{0x00, 0x00}, 2, 3}, {{0x00, 0x04}, 2, 3}, {{0x04, 0x00}, 2, 4}, {{0x04, 0x00, 0x00}, 3, 4}, {{0x00, 0x04, 0x04}, 3, 3},
-      {{0x00}, 3, 0},       {{0x04, 0x00}, 5, 0}, {{0x00, 0x00}, 0, 0}, {{0x02, 0x01}, 0, 1},       {{0x02, 0x00}, 0, 2},
-      {{0x07, 0x00}, 0, 3}, {{}, 2, 0},           {{0x04}, -1, 0}};
+      {{0, 0}, 2, 3}, {{0, 4}, 2, 3}, {{4, 0}, 2, 4}, {{4, 0, 0}, 3, 4}, {{0, 4, 4}, 3, 3}, {{0}, 3, 0}, {{4, 0}, 5, 0},
+      {{0, 0}, 0, 0}, {{2, 1}, 0, 1}, {{2, 0}, 0, 2}, {{7, 0}, 0, 3}, {{}, 2, 0}, {{4}, -1, 0}};
   for (const auto& [chain, input, expected] : cases) {
     platform::testing::set_caller_chain(chain);
     std::int16_t mode = input;

@@ -13,7 +13,9 @@ using flag = picture_scan::flag;
 
 std::string flags_of(const picture_scan& s) {
   std::string flags;
-  for (std::size_t n = 1; n <= s.length; ++n) flags += s.at(n) == flag::token ? 'N' : s.at(n) == flag::delimiter ? 'Y' : '.';
+  for (std::size_t n = 1; n <= s.length; ++n) {
+    flags += s.at(n) == flag::token ? 'N' : s.at(n) == flag::delimiter ? 'Y' : '.';
+  }
   return flags;
 }
 
@@ -25,7 +27,8 @@ std::string found(std::string_view ascii) {
   std::string out;
   for (std::size_t i = 0; i < component_count; ++i) {
     const term& t = s.terms[i];
-    if (t.present()) out += std::string{"YMDWHISFA"[i], t.kind, '@'} + std::to_string(t.position) + "/" + std::to_string(t.length) + " ";
+    if (t.present()) out += std::string{"YMDWHISFA"[i], t.kind, '@'} + std::to_string(t.position) + "/";
+    if (t.present()) out += std::to_string(t.length) + " ";
   }
   return out + "|" + flags_of(s);
 }
@@ -98,7 +101,9 @@ TEST_F(PictureTables, TablesHoldTheScanInPackedZonedAndBinaryForm) {
 
   t.load(record_picture(platform::ebcdic_from_ascii("Www DD Mmmmmmmmmz YYYY HH:MI")));
   std::string flags;  // N token start, Y delimiter, '.' inside a token or beyond the picture
-  for (char f : "N..YN.YN.........YN...YN.YN." + std::string(227, '.')) flags += f == 'N' ? "D5" : f == 'Y' ? "E8" : "40";
+  for (char f : "N..YN.YN.........YN...YN.YN." + std::string(227, '.')) {
+    flags += f == 'N' ? "D5" : f == 'Y' ? "E8" : "40";
+  }
   EXPECT_EQ(hex(t.delimiters.bytes()), "028C" + flags);
   EXPECT_EQ(hex(t.terms.bytes()), "40000C"
                                   "F5001300040000"    // year YYYY at 19, binary
@@ -131,15 +136,18 @@ TEST_F(PictureTables, RandomPicturesRoundTripThroughTheTableBytes) {
     for (std::size_t i = 0; i < component_count; ++i) {
       const auto c = static_cast<component>(i);
       const term& x = r.scan.terms[i];
-      ASSERT_EQ(t.terms.kind(c), x.present() ? static_cast<char>(platform::to_ebcdic(static_cast<std::uint8_t>(x.kind))) : '\x40');
+      const auto kind = static_cast<char>(platform::to_ebcdic(static_cast<std::uint8_t>(x.present() ? x.kind : ' ')));
+      ASSERT_EQ(t.terms.kind(c), kind);
       ASSERT_EQ(t.terms.position(c), x.position);
       ASSERT_EQ(t.terms.length(c), x.length);
       ASSERT_TRUE(!x.present() || r.scan.at(x.position) == flag::token);
       ordered += i < ordered_count && x.present();
     }
     ASSERT_EQ(r.order.count, ordered);
-    for (std::size_t k = 1; k < r.order.count; ++k) ASSERT_LT(r.scan[r.order.items[k - 1]].position, r.scan[r.order.items[k]].position);
-    for (std::size_t pos = 1; pos <= 255; ++pos) ASSERT_EQ(t.delimiters.flag(pos), static_cast<char>(r.scan.at(pos))) << pos;
+    for (std::size_t k = 1; k < r.order.count; ++k) {
+      ASSERT_LT(r.scan[r.order.items[k - 1]].position, r.scan[r.order.items[k]].position);
+    }
+    for (std::size_t n = 1; n <= 255; ++n) ASSERT_EQ(t.delimiters.flag(n), static_cast<char>(r.scan.at(n))) << n;
     ASSERT_EQ(("Y" + flags_of(r.scan)).find("Y."), std::string::npos);
     ASSERT_EQ(r.has_token, flags_of(r.scan).find('N') != std::string::npos);
   }

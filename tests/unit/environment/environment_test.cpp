@@ -127,7 +127,7 @@ TEST_F(Environment, OvleinitSplitsTheTextAsTheHostAndItsSwitchesSay) {
     EXPECT_EQ(area().state(), c.options ? ov_le_external::initialized : ov_le_external::reinit_requested);
     if (c.options) {
       EXPECT_EQ(last_handed.function, c.function);
-      EXPECT_EQ(last_handed.options.value_or("-") + "|" + last_handed.user.value_or("-"), std::string(c.options) + "|" + c.user);
+      EXPECT_EQ(*last_handed.options + "|" + *last_handed.user, std::string(c.options) + "|" + c.user);
       EXPECT_EQ(ascii_at(23, 100), (c.user + std::string(100, ' ')).substr(0, 100));
     }
   }
