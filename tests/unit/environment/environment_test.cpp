@@ -1,5 +1,5 @@
 // OV-PIPI's first initialization, host detection, and OVLEINIT's switches, split and re-initialization,
-// read back at the documented offsets of OV-LE-EXTERNAL.
+// read back byte by byte at their offsets in OV-LE-EXTERNAL.
 #include <unistd.h>
 
 #include "ovle_test.hpp"
@@ -97,7 +97,7 @@ TEST_F(Environment, HostEditionFollowsTheOperatingSystemType) {
 }
 
 TEST_F(Environment, OvleinitSplitsTheTextAsTheHostAndItsSwitchesSay) {
-  enum host { b, h_options_first, h_no_pass, h_down, h_missing, q, q_le370 };
+  enum host { b, h_user_first, h_options_first, h_no_pass, h_down, h_missing, q, q_le370 };
   const struct {
     host on;
     std::int32_t function;
@@ -109,9 +109,9 @@ TEST_F(Environment, OvleinitSplitsTheTextAsTheHostAndItsSwitchesSay) {
       {b, 0, "ABC", "ABC", "", "ABC", 0}, {b, 0, "/", "", "", "", 0}, {b, 1, "A/B/C", "A/B/C", "A", "B/C", 0},
       {b, 1, "X/", "X/", "X", "", 0}, {h_options_first, 0, "RPTOPTS(ON)/ABC", "ABC", "RPTOPTS(ON)", "ABC", 2},
       {h_options_first, 0, "A/B/C", "B/C", "A", "B/C", 2}, {h_options_first, 0, "ABC", "ABC", "", "ABC", 2},
-      {h_no_pass, 0, "A/B/C", "A/B", nullptr, nullptr, 1}, {h_down, 0, "A/B", "A", nullptr, nullptr, 0},
-      {h_missing, 0, "A/B", "A", nullptr, nullptr, 0}, {q, 0, "A/B", "A", nullptr, nullptr, 0},
-      {q_le370, 0, "A/B", "A", "B", "A", 0},
+      {h_user_first, 0, "A/B/C", "A/B", "C", "A/B", 2}, {h_no_pass, 0, "A/B/C", "A/B", nullptr, nullptr, 1},
+      {h_down, 0, "A/B", "A", nullptr, nullptr, 0}, {h_missing, 0, "A/B", "A", nullptr, nullptr, 0},
+      {q, 0, "A/B", "A", nullptr, nullptr, 0}, {q_le370, 0, "A/B", "A", "B", "A", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.on) + " " + c.text);
@@ -119,7 +119,9 @@ TEST_F(Environment, OvleinitSplitsTheTextAsTheHostAndItsSwitchesSay) {
     platform::testing::set_le370_reachable(c.on == q_le370);
     last_handed = {};
     setenv("OVLE_OSTYPE", c.on == q || c.on == q_le370 ? "2" : "1", 1);
-    if (c.on == h_options_first || c.on == h_no_pass) ide_host(c.on == h_options_first, c.on == h_no_pass);
+    if (c.on == h_user_first || c.on == h_options_first || c.on == h_no_pass) {
+      ide_host(c.on != h_no_pass, c.on != h_options_first);
+    }
     if (c.on == h_down || c.on == h_missing) ide_host(1, 1, false, c.on == h_down);
     EXPECT_EQ(ovleinit(c.function, c.text), c.returned);
     EXPECT_EQ(platform::testing::ide_link_calls()[3], c.ide_asks);
