@@ -51,9 +51,7 @@ TEST_F(engine_test, readings_messages_and_which_message_wins) {
     outcome expected;
     char via = 'D';  // D CEEDAYS; I CEECBLDY; 1 and X CEECBLDY with that mode
   } cases[] = {
-      {"880516", "YYMMDD", ok(may_16_1988)}, {"16.05.88", "DD.MM.YY", ok(may_16_1988)},
-      {"88137", "YYDDD", ok(may_16_1988)}, {"16 May        88", "DD Mmmmmmmmmm YY", ok(may_16_1988)},
-      {"880516204229", "YYMMDDHHMISS", ok(may_16_1988)}, {"16.V.88", "ZD.RRRZ.YY", ok(may_16_1988)},
+      {"16 May        88", "DD Mmmmmmmmmm YY", ok(may_16_1988)}, {"880516204229", "YYMMDDHHMISS", ok(may_16_1988)},
       {"MON, 5/16/88 08:42 PM", "WWW, ZM/ZD/YY HH:MI AP", ok(may_16_1988)},
       {"Monday, 16 May 1988, 8:42 PM", "Wwwwwwwwwz, DD Mmm YYYY, ZH:MI AP", ok(may_16_1988)},
       // Range limits and calendar validity.
@@ -72,18 +70,15 @@ TEST_F(engine_test, readings_messages_and_which_message_wins) {
       {"2000-01-01", "YYYY-MM-DD", ok(145732), 'X'}, {"1600-12-31", "YYYY-MM-DD", ok(6653), '1'},
       {"1582-10-14", "YYYY-MM-DD", error(2513), '1'}, {"", "", error(2518), 'I'},
       // One-digit components shift what follows them, when a delimiter or the end follows the token.
-      {"5/15/2007", "MM/DD/YYYY", ok(may_15_2007)}, {"5/5/2007", "MM/DD/YYYY", ok(may_5_2007)},
-      {"2007-05-5", "YYYY-MM-DD", ok(may_5_2007)}, {"9:30 2007-05-15", "HH:MI YYYY-MM-DD", ok(may_15_2007)},
+      {"5/15/2007", "MM/DD/YYYY", ok(may_15_2007)}, {"2007-05-5", "YYYY-MM-DD", ok(may_5_2007)}, {"9:30 2007-05-15", "HH:MI YYYY-MM-DD", ok(may_15_2007)},
       {"May 5, 2007", "Mmmmmmmmmz ZD, YYYY", ok(may_5_2007)}, {"20075-15", "YYYYMMDD", error(2507)},
       {"20075-15", "YYYYMM-DD", ok(may_15_2007)}, {"2007515", "YYYYMMDD", error(2508)},
       {"x/15/2007", "MM/DD/YYYY", error(2520)}, {"0/15/2007", "MM/DD/YYYY", error(2508)},
       {"5/0/2007", "MM/DD/YYYY", error(2508)}, {"2007-15-5x", "YYYY-DD-MM9", ok(may_15_2007)},
       // Names on their first three letters, in any case; the weekday is not compared with the date.
-      {"jan 15 2007", "Mmm DD YYYY", ok(jan_15_2007)}, {"JAN-15-2007", "MMM-DD-YYYY", ok(jan_15_2007)},
-      {"January 15, 2007", "Mmmmmmmmmz DD, YYYY", ok(jan_15_2007)}, {"15.i.2007", "DD.RRRZ.YYYY", ok(jan_15_2007)},
-      {"V2007-15", "RRRZYYYY-DD", ok(may_15_2007)}, {"WED 2007-05-15", "WWW YYYY-MM-DD", ok(may_15_2007)},
-      {"Tuesday, May 15, 2007", "Wwwwwwwwwz, Mmmmmmmmmz ZD, YYYY", ok(may_15_2007)},
-      {"SUNDAY     2007-05-15", "WWWWWWWWWW YYYY-MM-DD", ok(may_15_2007)},
+      {"jan 15 2007", "Mmm DD YYYY", ok(jan_15_2007)}, {"JANUARY 15, 2007", "Mmmmmmmmmz DD, YYYY", ok(jan_15_2007)},
+      {"15.i.2007", "DD.RRRZ.YYYY", ok(jan_15_2007)}, {"V2007-15", "RRRZYYYY-DD", ok(may_15_2007)},
+      {"WED 2007-05-15", "WWW YYYY-MM-DD", ok(may_15_2007)},
       // Leading blanks are skipped unless the picture starts with one.
       {"   2007-05-15", "YYYY-MM-DD", ok(may_15_2007)}, {" 2007-05-15", " YYYY-MM-DD", ok(may_15_2007)},
       {"   2007-05-15", " YYYY-MM-DD", error(2520)}, {"          ", "YYYY-MM-DD", error(2520)},
