@@ -16,7 +16,6 @@
            05 PIC X(39) VALUE 'ISGN 5       -1  -5'.
            05 PIC X(39) VALUE 'IXPI 10      9   100000000         2021'.
            05 PIC X(39) VALUE 'IXPI 2       29  536870912'.
-           05 PIC X(39) VALUE 'IXPI 5       -1  0'.
            05 PIC X(39) VALUE 'SABS -2.5        2.5'.
            05 PIC X(39) VALUE 'DACS 1           0'.
            05 PIC X(39) VALUE 'SASN 0.5         0.523598775598299'.
@@ -26,7 +25,6 @@
            05 PIC X(39) VALUE 'SCOS 0           1'.
            05 PIC X(39) VALUE 'DCSH 1           1.543080634815244'.
            05 PIC X(39) VALUE 'SCTN 1           0.642092615934331'.
-           05 PIC X(39) VALUE 'SDIM -3      5   2'.
            05 PIC X(39) VALUE 'DEXP 1           2.718281828459045'.
            05 PIC X(39) VALUE 'SINT 2.7         2'.
            05 PIC X(39) VALUE 'DLG1 1000        3'.
@@ -37,7 +35,6 @@
            05 PIC X(39) VALUE 'DNIN 2.4999      2'.
            05 PIC X(39) VALUE 'SNIN -2.5        -3'.
            05 PIC X(39) VALUE 'DNWN -2.5        -3'.
-           05 PIC X(39) VALUE 'SNWN 2.5         3'.
            05 PIC X(39) VALUE 'DSGN 3       -1  -3'.
            05 PIC X(39) VALUE 'SSIN 823549      -0.61673065357719'.
            05 PIC X(39) VALUE 'DSNH 1           1.175201193643801'.
@@ -49,7 +46,6 @@
            05 PIC X(39) VALUE 'SXPI 2       10  1024'.
            05 PIC X(39) VALUE 'SXPS 2       0.5 1.414213562373095'.
            05 PIC X(39) VALUE 'DXPD 10      3   1000'.
-           05 PIC X(39) VALUE 'DXPD 3       0   1'.
            05 PIC X(39) VALUE 'DSQT 0           0                 2010'.
            05 PIC X(39) VALUE 'SLOG 0           0                 2012'.
            05 PIC X(39) VALUE 'DEXP -175        0                 2009'.
@@ -61,7 +57,7 @@
            05 PIC X(39) VALUE 'DAT2 0       0   0                 2014'.
            05 PIC X(39) VALUE 'SMOD 1       0   0                 9999'.
        01  CASE-TABLE REDEFINES CASE-ROWS.
-           05  CASE-ROW OCCURS 51.
+           05  CASE-ROW OCCURS 47.
                10  C-ENTRY.
                    15  C-TYPE      PIC X.
                    15  C-CODE      PIC X(3).
@@ -89,13 +85,17 @@
        01  WS-GOT                  COMP-2.
        01  WS-EXP                  COMP-2.
        01  WS-TOL                  COMP-2.
-       01  WS-MSG                  PIC S9(4) BINARY.
-       01  WS-SEV                  PIC S9(4) BINARY.
-       01  WS-CTL                  PIC X.
+      * The feedback code expected.
+       01  WS-TOKEN.
+           05  WS-SEV              PIC S9(4) BINARY.
+           05  WS-MSG              PIC S9(4) BINARY.
+           05  WS-CTL              PIC X.
+           05  WS-FACILITY         PIC X(3).
+           05  FILLER              PIC X(8).
        01  WS-FAILS                PIC 9(4) VALUE 0.
        PROCEDURE DIVISION.
            CALL 'CEEMATH'
-           PERFORM VARYING WS-I FROM 1 BY 1 UNTIL WS-I > 51
+           PERFORM VARYING WS-I FROM 1 BY 1 UNTIL WS-I > 47
                PERFORM RUN-CASE
            END-PERFORM
       * An omitted feedback code: a failure still stores 0, a success
@@ -147,40 +147,32 @@
              WHEN OTHER
                CALL WS-ENTRY USING D-X FC D-R
            END-EVALUATE
-           EVALUATE TRUE
-             WHEN C-TYPE(WS-I) = 'I' OR C-CODE(WS-I) = 'NIN'
-               MOVE I-R TO WS-GOT
-               MOVE 0 TO WS-TOL
-             WHEN C-TYPE(WS-I) = 'S'
+           MOVE D-R TO WS-GOT
+           MOVE 1.0E-13 TO WS-TOL
+           IF C-TYPE(WS-I) = 'S'
                MOVE S-R TO WS-GOT
                MOVE 1.0E-6 TO WS-TOL
-             WHEN OTHER
-               MOVE D-R TO WS-GOT
-               MOVE 1.0E-13 TO WS-TOL
-           END-EVALUATE
-           PERFORM CHECK-CASE.
-
+           END-IF
+           IF C-TYPE(WS-I) = 'I' OR C-CODE(WS-I) = 'NIN'
+               MOVE I-R TO WS-GOT
+           END-IF
       * The result within the relative tolerance; sixteen zero bytes,
-      * or facility CEE with severity 2 and X'51' (1 and X'48' for
-      * MOD's 9999) and no instance information.
-       CHECK-CASE.
-           MOVE 0 TO WS-MSG
+      * or facility CEE, severity 2 and X'51' (1 and X'48' for MOD's
+      * 9999) and no instance information.
+           MOVE LOW-VALUES TO WS-TOKEN
            IF C-MSG(WS-I) NOT = SPACES
                MOVE C-MSG(WS-I) TO WS-MSG
-           END-IF
-           MOVE 2 TO WS-SEV
-           MOVE X'51' TO WS-CTL
-           IF WS-MSG = 9999
-               MOVE 1 TO WS-SEV
-               MOVE X'48' TO WS-CTL
+               MOVE 2 TO WS-SEV
+               MOVE X'51' TO WS-CTL
+               IF WS-MSG = 9999
+                   MOVE 1 TO WS-SEV
+                   MOVE X'48' TO WS-CTL
+               END-IF
+               MOVE 'CEE' TO WS-FACILITY
            END-IF
            IF FUNCTION ABS(WS-GOT - WS-EXP)
                   > WS-TOL * FUNCTION ABS(WS-EXP)
-              OR (WS-MSG = 0 AND NOT FC-SUCCESS)
-              OR (WS-MSG NOT = 0 AND (FC-SEVERITY NOT = WS-SEV
-                  OR FC-MSG-NO NOT = WS-MSG OR FC-CASE-SEV-CTL
-                  NOT = WS-CTL OR NOT FC-FACILITY-CEE
-                  OR FC-ISI NOT = LOW-VALUES))
+              OR FC NOT = WS-TOKEN
                DISPLAY 'FAIL ' WS-ENTRY ' ' C-X1(WS-I) C-X2(WS-I)
                        ' EXPECTED ' C-RESULT(WS-I) C-MSG(WS-I)
                        ' GOT ' WS-GOT ' MSG ' FC-MSG-NO
