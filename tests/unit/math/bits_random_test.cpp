@@ -104,8 +104,7 @@ struct draw {
   ovle_feedback fc;
 };
 
-// The random_no item starts as 12.5 and the feedback code as garbage.
-
+// One call, the random_no item starting as 12.5 and the feedback code as garbage.
 draw ceeran0(std::int32_t seed) {
   draw d{seed, 12.5, dirty_feedback()};
   ovle_int4 s = int4(seed);
@@ -158,9 +157,7 @@ TEST_F(run_unit, CeeRan0SeedLimitsNextSeedAndClockSeed) {
   for (const std::int32_t bad : {2147483647, -1, INT_MIN}) {
     const draw d = ceeran0(bad);
     EXPECT_EQ(view(d.fc), ascii_condition(3, 2524, 1)) << bad;
-    EXPECT_EQ(d.fc.case_severity_control, 0x59);
-    EXPECT_EQ(d.random_no, -1.0) << bad;
-    EXPECT_EQ(d.seed, bad);
+    EXPECT_TRUE(d.random_no == -1.0 && d.seed == bad) << bad;
   }
   const struct {
     std::int32_t seed;
