@@ -1,6 +1,5 @@
-      * The date services from an ASCII COBOL program: CEEDAYS and
-      * CEECBLDY readings and messages, CEEDYWK inside and outside the
-      * calendar, the feedback code OMITTED or left off, and the shared
+      * The date services from an ASCII COBOL program: readings and
+      * messages, the feedback code OMITTED or left off, and the shared
       * picture tables seen as EXTERNAL items.
       * ENV OVLE_CURRENT_DATE=2026120515300000+0000
        IDENTIFICATION DIVISION.
@@ -128,11 +127,11 @@
              TO PICSTR-LEN
            MOVE ALL X'A5' TO FC
            MOVE -1 TO RESULT
-           MOVE C-LILIAN(I) TO LILIAN
            EVALUATE C-VIA(I)
               WHEN 'D' CALL 'CEEDAYS' USING IN-DATE PICSTR RESULT FC
               WHEN 'C' CALL 'CEECBLDY' USING IN-DATE PICSTR RESULT FC
               WHEN '1' CALL 'CEECBLDY' USING IN-DATE PICSTR RESULT FC
                                              LILIAN-MODE
-              WHEN 'W' CALL 'CEEDYWK' USING LILIAN RESULT FC
+              WHEN 'W' MOVE C-LILIAN(I) TO LILIAN
+                       CALL 'CEEDYWK' USING LILIAN RESULT FC
            END-EVALUATE.
