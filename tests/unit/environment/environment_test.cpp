@@ -79,16 +79,20 @@ TEST_F(Environment, HostEditionFollowsTheOperatingSystemType) {
   up.is_up_rc = 0;
   platform::testing::ide_link_setup down = up;
   down.is_up_rc = 1;
-  // OVLE_OSTYPE, the IDE link, then the host code and state at offset 0 and the flags at 649 and 650.
+  // OVLE_OSTYPE, the IDE link; then the host code and state at offset 0, the flags at 649 and 650, and the
+  // parameter string: PARM where settings come from the environment, else the command line.
   const std::tuple<const char*, const platform::testing::ide_link_setup*, const char*> cases[] = {
-      {"1", nullptr, "C2E8 0000"}, {"2", &up, "D8E8 0000"},   {"3", nullptr, "C8E8 0100"},
-      {"4", &up, "C8E8 0101"},     {"3", &down, "C8E8 0100"}, {"0", nullptr, "40E8 0000"}};
-  for (const auto& [ostype, link, host_and_flags] : cases) {
+      {"1", nullptr, "C2E8 0000 RUN ONE"}, {"2", &up, "D8E8 0000 RUN ONE"},   {"3", nullptr, "C8E8 0100 DEBUG=1"},
+      {"4", &up, "C8E8 0101 RUN ONE"},     {"3", &down, "C8E8 0100 DEBUG=1"}, {"0", nullptr, "40E8 0000 DEBUG=1"}};
+  setenv("PARM", "DEBUG=1", 1);
+  platform::set_command_line("RUN ONE");
+  for (const auto& [ostype, link, expected] : cases) {
     platform::testing::clear_external_areas();
     setenv("OVLE_OSTYPE", ostype, 1);
     link ? platform::testing::set_ide_link(*link) : platform::testing::reset_ide_link();
     first_service_call();
-    EXPECT_EQ(hex_at(0, 2) + " " + hex_at(649, 2), host_and_flags) << ostype;
+    EXPECT_EQ(hex_at(0, 2) + " " + hex_at(649, 2) + " " + ascii_at(23, 7), expected) << ostype;
+    EXPECT_EQ(ascii_at(30, 93), std::string(93, ' ')) << ostype;
   }
   platform::testing::clear_external_areas();
   setenv("OVLE_OSTYPE", "7", 1);  // the console line goes where the death test can read it
