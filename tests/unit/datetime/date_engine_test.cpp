@@ -1,5 +1,6 @@
 // CEEDAYS and CEECBLDY through their C entries: reading rules, messages and which one wins, range
-// limits, code sets, omitted arguments, the call of the engine by name, and round trips.
+// limits, missing arguments, the call of the engine by name, and round trips. (An EBCDIC caller of
+// the date services is a COBOL program of its own, tests/cobol/ebcdic_caller.cbl.)
 #include <random>
 #include <set>
 #include <string>
