@@ -76,7 +76,10 @@ extern "C" int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, o
                            common::char_input::text(4, mode, 1)},
                           common::init_step::skip);
   f.run([&] {
-    if (!f.require({{0, date}, {1, picture}, {2, result}})) return;
+    if (!f.require({{0, date}, {1, picture}, {2, result}})) {
+      if (f.present(2, result)) common::store_int4(result, 0);  // a stored condition leaves 0
+      return;
+    }
     const auto engine_mode = f.input(2) == std::string_view(&lilian_mode, 1) ? datetime::engine_mode::lilian
                                                                             : datetime::engine_mode::integer_date;
     run_engine(f, f.input(0), f.input(1), engine_mode, result);
@@ -92,7 +95,10 @@ extern "C" int CEEDAYS(const ovle_vstring* date, const ovle_vstring* picture, ov
                            common::char_input::vstring(1, picture, datetime::max_picture_length)},
                           common::init_step::skip);
   f.run([&] {
-    if (!f.require({{0, date}, {1, picture}, {2, lilian}})) return;
+    if (!f.require({{0, date}, {1, picture}, {2, lilian}})) {
+      if (f.present(2, lilian)) common::store_int4(lilian, 0);  // a stored condition leaves 0
+      return;
+    }
     static constexpr std::size_t engine_index = platform::program_index("CEECBLDY");
     static_assert(engine_index < platform::program_count);
     const platform::program_address found = platform::find_program(engine_index);

@@ -106,8 +106,8 @@ TEST_F(engine_test, readings_messages_and_which_message_wins) {
   for (const auto& c : cases) EXPECT_EQ(read(c.date, c.picture, c.via), c.expected) << c.date << " with " << c.picture;
 }
 
-// Every date service: each required argument missing gives the library's own condition, or nothing
-// when the feedback code is missing too. (Complete calls without a feedback code are made from COBOL.)
+// Every date service: each required argument missing gives the library's own condition and 0 in a
+// numeric output that is there, or nothing when the feedback code is missing too. (Complete calls without a feedback code are made from COBOL.)
 ovle_vstring g_date = test::vstring("2007-05-15"), g_picture = test::vstring("YYYY-MM-DD");
 ovle_int4 g_in, g_out;
 template <typename T>
@@ -117,22 +117,30 @@ T* unless(bool missing, T& argument) {
 
 TEST_F(engine_test, date_services_without_their_arguments) {
   using call = void (*)(int missing, ovle_feedback*);
-  const std::pair<int, call> entries[] = {
-      {3, [](int m, ovle_feedback* fc) {
+  const struct {
+    int arguments;
+    int output;  // index of the numeric output, -1 for none
+    call entry;
+  } entries[] = {
+      {3, 2, [](int m, ovle_feedback* fc) {
          CEEDAYS(unless(m == 0, g_date), unless(m == 1, g_picture), unless(m == 2, g_out), fc);
        }},
-      {3, [](int m, ovle_feedback* fc) {
+      {3, 2, [](int m, ovle_feedback* fc) {
          CEECBLDY(unless(m == 0, g_date), unless(m == 1, g_picture), unless(m == 2, g_out), fc, nullptr);
        }},
-      {2, [](int m, ovle_feedback* fc) { CEEDYWK(unless(m == 0, g_in), unless(m == 1, g_out), fc); }},
-      {1, [](int m, ovle_feedback* fc) { CEESCEN(unless(m == 0, g_in), fc); }},
-      {1, [](int m, ovle_feedback* fc) { CEEQCEN(unless(m == 0, g_out), fc); }}};
+      {2, 1, [](int m, ovle_feedback* fc) { CEEDYWK(unless(m == 0, g_in), unless(m == 1, g_out), fc); }},
+      {1, -1, [](int m, ovle_feedback* fc) { CEESCEN(unless(m == 0, g_in), fc); }},
+      {1, 0, [](int m, ovle_feedback* fc) { CEEQCEN(unless(m == 0, g_out), fc); }}};
   for (std::size_t e = 0; e < std::size(entries); ++e) {
-    for (int missing = 0; missing < entries[e].first; ++missing) {
+    for (int missing = 0; missing < entries[e].arguments; ++missing) {
       ovle_feedback fc = test::dirty_feedback();
-      entries[e].second(missing, &fc);
+      ovle_int4_set(&g_out, 77);
+      entries[e].entry(missing, &fc);
       EXPECT_EQ(test::view(fc), test::ascii_condition(4, 9999, 0, "OVX")) << "entry " << e << ", argument " << missing;
-      entries[e].second(missing, nullptr);
+      if (entries[e].output >= 0 && entries[e].output != missing) {
+        EXPECT_EQ(ovle_int4_get(&g_out), 0) << "entry " << e;
+      }
+      entries[e].entry(missing, nullptr);
     }
   }
 }
