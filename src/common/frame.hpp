@@ -41,11 +41,11 @@ class caller_arguments {
     if (platform::library_depth() <= 1) count_ = platform::cob::caller_argument_count();
   }
   bool present(std::size_t index, const void* p) const noexcept {
-    return p != nullptr && (!count_ || index < static_cast<std::size_t>(*count_));
+    return p != nullptr && (count_ < 0 || index < static_cast<std::size_t>(count_));
   }
 
  private:
-  std::optional<int> count_;
+  int count_ = platform::cob::unknown_argument_count;
 };
 
 // CGPIINFO's walk: 3 ASCII / 4 EBCDIC for inputs 2 and 3, the flag bits for 0, 0 otherwise.

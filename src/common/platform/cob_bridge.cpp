@@ -20,11 +20,11 @@ bool active() noexcept {
   return &cob_is_initialized != nullptr && cob_is_initialized() != 0;
 }
 
-std::optional<int> detail::caller_argument_count_from_libcob() noexcept {
-  if (!active() || &cob_get_global_ptr == nullptr || &cob_get_num_params == nullptr) return std::nullopt;
+int detail::caller_argument_count_from_libcob() noexcept {
+  if (!active() || &cob_get_global_ptr == nullptr || &cob_get_num_params == nullptr) return unknown_argument_count;
   const cob_global* global = cob_get_global_ptr();
   // With no COBOL module running, the count is left over from an earlier CALL.
-  if (global == nullptr || global->cob_current_module == nullptr) return std::nullopt;
+  if (global == nullptr || global->cob_current_module == nullptr) return unknown_argument_count;
   return cob_get_num_params();
 }
 

@@ -12,14 +12,18 @@ namespace ovle::platform::cob {
 // True when libcob is loaded in the process and has been initialised.
 bool active() noexcept;
 
+// What caller_argument_count answers when no count can be trusted.
+inline constexpr int unknown_argument_count = -1;
+
 namespace detail {
-std::optional<int> caller_argument_count_from_libcob() noexcept;
+int caller_argument_count_from_libcob() noexcept;
 }
 
 // Number of arguments of the CALL that entered the library, when the caller is a COBOL program
-// (libcob active and a COBOL module current). Empty otherwise: a C caller's count would be stale.
-inline std::optional<int> caller_argument_count() noexcept {
-  if (&cob_is_initialized == nullptr) return std::nullopt;
+// (libcob active and a COBOL module current); unknown_argument_count otherwise, since a C caller's
+// count would be stale. A plain int rather than an optional: it is read on every service call.
+inline int caller_argument_count() noexcept {
+  if (&cob_is_initialized == nullptr) return unknown_argument_count;
   return detail::caller_argument_count_from_libcob();
 }
 
