@@ -70,4 +70,22 @@ constexpr int digit_value(char c) {
 
 constexpr char digit(int value) { return static_cast<char>(0xF0 + value); }
 
+// The value of `width` EBCDIC display digits, or -1 when any of them is not a digit. Branch-free
+// over the digits: the date engine reads several fields per call.
+constexpr std::int64_t load_digits(const char* field, std::size_t width) noexcept {
+  std::int64_t value = 0;
+  bool all_digits = true;
+  for (std::size_t i = 0; i < width; ++i) {
+    const unsigned d = static_cast<unsigned char>(field[i]) - 0xF0u;
+    all_digits = all_digits && d <= 9;
+    value = value * 10 + static_cast<std::int64_t>(d);
+  }
+  return all_digits ? value : -1;
+}
+
+// A non-negative value as `width` EBCDIC display digits, the high-order digits cut off.
+constexpr void store_digits(char* field, std::size_t width, std::int64_t value) noexcept {
+  for (std::size_t i = width; i-- > 0; value /= 10) field[i] = digit(static_cast<int>(value % 10));
+}
+
 }  // namespace ovle::common::ebcdic

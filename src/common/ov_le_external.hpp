@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/bytes.hpp"
+#include "common/ebcdic.hpp"
 
 namespace ovle::common {
 
@@ -123,17 +124,9 @@ class ov_le_external {
 
   // An unsigned number as `width` EBCDIC display digits, and back (-1 when not all digits).
   void store_digits(std::size_t off, std::size_t width, std::int64_t value) const noexcept {
-    for (std::size_t i = width; i-- > 0; value /= 10) base_[off + i] = static_cast<char>(0xF0 + value % 10);
+    ebcdic::store_digits(base_ + off, width, value);
   }
-  std::int64_t digits(std::size_t off, std::size_t width) const noexcept {
-    std::int64_t value = 0;
-    for (std::size_t i = 0; i < width; ++i) {
-      const auto c = static_cast<unsigned char>(base_[off + i]);
-      if (c < 0xF0 || c > 0xF9) return -1;
-      value = value * 10 + (c - 0xF0);
-    }
-    return value;
-  }
+  std::int64_t digits(std::size_t off, std::size_t width) const noexcept { return ebcdic::load_digits(base_ + off, width); }
 
   std::int32_t user_field(int which) const noexcept {
     return load_int4(at(which == 1 ? offset::user_field_1 : offset::user_field_2));

@@ -13,22 +13,6 @@ namespace {
 
 using namespace ovle;
 
-// Writes `value` as `width` display digits of the library's internal code set (EBCDIC).
-void store_display(char* field, int width, std::int32_t value) noexcept {
-  for (int i = width; i-- > 0; value /= 10) field[i] = common::ebcdic::digit(value % 10);
-}
-
-// Reads `width` EBCDIC display digits; -1 when any of them is not a digit.
-std::int32_t load_display(const char* field, int width) noexcept {
-  std::int32_t value = 0;
-  for (int i = 0; i < width; ++i) {
-    const int d = common::ebcdic::digit_value(field[i]);
-    if (d < 0) return -1;
-    value = value * 10 + d;
-  }
-  return value;
-}
-
 constexpr char type_gregorian = '\xC7';  // "G"
 constexpr char type_julian = '\xD1';     // "J"
 
@@ -60,9 +44,9 @@ extern "C" int LILFUDGE(const ovle_int4* lilian, char* gregorian, char* julian, 
   const common::caller_arguments args;
   const datetime::early_fields out =
       args.present(0, lilian) ? datetime::early_fields_from_lilian(common::load_int4(lilian)) : datetime::early_fields{};
-  if (args.present(1, gregorian)) store_display(gregorian, 8, out.gregorian);
-  if (args.present(2, julian)) store_display(julian, 7, out.julian);
-  if (args.present(3, weekday)) store_display(weekday, 1, out.weekday_digit);
+  if (args.present(1, gregorian)) common::ebcdic::store_digits(gregorian, 8, out.gregorian);
+  if (args.present(2, julian)) common::ebcdic::store_digits(julian, 7, out.julian);
+  if (args.present(3, weekday)) common::ebcdic::store_digits(weekday, 1, out.weekday_digit);
   return 0;
 }
 
@@ -73,9 +57,9 @@ extern "C" int PICFUDGE(ovle_int4* lilian, const char* gregorian, const char* ju
   std::int32_t result = 0;
   if (args.present(3, type)) {
     if (*type == type_gregorian && args.present(1, gregorian)) {
-      result = datetime::early_lilian_from_gregorian(load_display(gregorian, 8));
+      result = datetime::early_lilian_from_gregorian(static_cast<std::int32_t>(common::ebcdic::load_digits(gregorian, 8)));
     } else if (*type == type_julian && args.present(2, julian)) {
-      result = datetime::early_lilian_from_julian(load_display(julian, 7));
+      result = datetime::early_lilian_from_julian(static_cast<std::int32_t>(common::ebcdic::load_digits(julian, 7)));
     }
   }
   common::store_int4(lilian, result);

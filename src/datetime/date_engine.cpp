@@ -64,22 +64,10 @@ class work_date {
   std::array<char, width + 48> text_;
 };
 
-// The value of n EBCDIC digits, or -1 when any of them is not a digit.
-int digits_value(const char* p, std::size_t n) noexcept {
-  int value = 0;
-  bool digits = true;
-  for (std::size_t i = 0; i < n; ++i) {
-    const unsigned d = static_cast<unsigned char>(p[i]) - 0xF0u;
-    digits = digits && d <= 9;
-    value = value * 10 + static_cast<int>(d);
-  }
-  return digits ? value : -1;
-}
+// The value of n EBCDIC digits, or -1 when any of them is not a digit (fields are at most 4 wide).
+int digits_value(const char* p, std::size_t n) noexcept { return static_cast<int>(common::ebcdic::load_digits(p, n)); }
 
-void store_two_digits(std::span<char> field, int value) noexcept {
-  field[0] = common::ebcdic::digit(value / 10 % 10);
-  field[1] = common::ebcdic::digit(value % 10);
-}
+void store_two_digits(std::span<char> field, int value) noexcept { common::ebcdic::store_digits(field.data(), 2, value); }
 
 char upper(char c) noexcept {
   platform::intrinsic::upper_case_ebcdic(&c, 1);
