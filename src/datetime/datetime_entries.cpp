@@ -29,9 +29,7 @@ extern "C" int CEESCEN(const ovle_int4* century_start, ovle_feedback* fc) noexce
       f.fail({3, 9999, 0, common::facility_ovx});
       return;
     }
-    const auto now = platform::current_date();
-    const int year = (now[0] - '0') * 1000 + (now[1] - '0') * 100 + (now[2] - '0') * 10 + (now[3] - '0');
-    f.area().set_century_window(start, year);
+    f.area().set_century_window(start, platform::current_year());
   });
   return 0;
 }

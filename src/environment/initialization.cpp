@@ -106,11 +106,6 @@ void first_initialization(ov_le_external area) {
   area.at(ov_le_external::offset::slot_count)[1] = '\x0C';
 }
 
-int current_year() {
-  const auto now = platform::current_date();
-  return (now[0] - '0') * 1000 + (now[1] - '0') * 100 + (now[2] - '0') * 10 + (now[3] - '0');
-}
-
 }  // namespace
 
 void detect_host_for_initializer(ov_le_external area) noexcept {
@@ -158,7 +153,7 @@ void initialize_environment(ov_le_external area, const initializer_arguments& ar
     first_initialization(area);
     detect_host_for_initializer(area);
     if (is_host_b_or_q(area)) sysout_ascii() = common::program_info_query(3) == 3;
-    area.set_century_window(80, current_year());
+    area.set_century_window(80, platform::current_year());
     store_heap_defaults(area, small_defaults);
     set_parameter_string(area, args);
     if (area.ide_link_up() || is_host_b_or_q(area)) apply_command_line_step(area, args);

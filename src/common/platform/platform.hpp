@@ -175,6 +175,12 @@ void install_exit_procedure(int (*procedure)()) noexcept;
 // when that holds 21 characters of this form.
 std::array<char, 21> current_date() noexcept;
 
+// The year of current_date().
+inline int current_year() noexcept {
+  const auto now = current_date();
+  return (now[0] - '0') * 1000 + (now[1] - '0') * 100 + (now[2] - '0') * 10 + (now[3] - '0');
+}
+
 // ---- Memory (CBL_ALLOC_MEM, CBL_FREE_MEM) -----------------------------------------------------------
 
 // A block of `size` bytes that stays put until freed; null when none can be had.
