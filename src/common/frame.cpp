@@ -32,12 +32,13 @@ std::int16_t program_info_query(std::int16_t input) noexcept {
   return result;
 }
 
-bool run_initializer() noexcept {
+bool run_initializer(const ovle_int2* function, const ovle_vstring* runtime_options,
+                     const ovle_vstring* user_parameters) noexcept {
   static constexpr std::size_t pipi = platform::program_index("OV-PIPI");
   static_assert(pipi < platform::program_count);
   auto* initializer = reinterpret_cast<decltype(&OV0PIPI)>(platform::find_program(pipi));
   if (initializer == nullptr) return false;
-  initializer(nullptr, nullptr, nullptr);
+  initializer(function, runtime_options, user_parameters);
   return true;
 }
 

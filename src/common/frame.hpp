@@ -27,6 +27,7 @@
 #include "common/ov_le_external.hpp"
 #include "common/platform/cob_bridge.hpp"
 #include "common/platform/platform.hpp"
+#include "ovle/ovle.h"
 
 namespace ovle::common {
 
@@ -60,7 +61,9 @@ inline bool caller_is_ascii() noexcept {
 
 // Frame step 6: runs OV-PIPI when byte 1 of the area is not "Y". False when OV-PIPI could not be
 // reached (the area is then left as it is).
-bool run_initializer() noexcept;
+// Calls OV-PIPI by name with the arguments given (all may be null); false when it cannot be reached.
+bool run_initializer(const ovle_int2* function = nullptr, const ovle_vstring* runtime_options = nullptr,
+                     const ovle_vstring* user_parameters = nullptr) noexcept;
 inline bool ensure_environment(ov_le_external area) noexcept { return area.is_initialized() || run_initializer(); }
 
 // A character input of the caller, taken in EBCDIC for the duration of the call.

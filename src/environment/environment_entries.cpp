@@ -16,13 +16,6 @@ using common::ov_le_external;
 
 constexpr std::size_t text_maximum = 100;
 
-void call_initializer(const ovle_int2* function, const ovle_vstring* options, const ovle_vstring* user) {
-  static constexpr std::size_t pipi = platform::program_index("OV-PIPI");
-  if (auto* initializer = reinterpret_cast<decltype(&OV0PIPI)>(platform::find_program(pipi))) {
-    initializer(function, options, user);
-  }
-}
-
 ovle_vstring make_vstring(std::string_view text) {
   ovle_vstring v{};
   common::store_vstring(&v, text.substr(0, text_maximum));
@@ -46,24 +39,21 @@ extern "C" int OVLEINIT(const int32_t* function, const ovle_vstring* text, ovle_
     const environment::split_switches switches = environment::decide_switches(area);
     const bool host_h_or_q = area.host_code() == ov_le_external::host_harbinger ||
                              area.host_code() == ov_le_external::host_quill_works;
+    // The text reaches OV-PIPI only with pass-through, and on hosts "H" and "Q" through LE370.LBR.
+    const bool hand_over = switches.pass_through && (!host_h_or_q || platform::call_le370_lbr());
+    ovle_int2 function_code;
+    ovle_int2_set(&function_code, static_cast<std::int16_t>(code));
 
     if (!splits) {
-      if (area.state() != ov_le_external::initialized && switches.pass_through &&
-          (!host_h_or_q || platform::call_le370_lbr())) {
-        ovle_int2 function_code;
-        ovle_int2_set(&function_code, static_cast<std::int16_t>(code));
-        call_initializer(&function_code, nullptr, nullptr);
-      }
+      if (area.state() != ov_le_external::initialized && hand_over) common::run_initializer(&function_code);
       return 0;
     }
 
     const environment::split_text parts = environment::split_command_text(work, code, switches);
-    if (switches.pass_through && (!host_h_or_q || platform::call_le370_lbr())) {
-      ovle_int2 function_code;
-      ovle_int2_set(&function_code, static_cast<std::int16_t>(code));
+    if (hand_over) {
       const ovle_vstring options = make_vstring(platform::ebcdic_from_ascii(parts.runtime_options));
       const ovle_vstring user = make_vstring(platform::ebcdic_from_ascii(parts.user_parameters));
-      call_initializer(&function_code, &options, &user);
+      common::run_initializer(&function_code, &options, &user);
     }
     if (args.present(2, result)) {
       common::store_vstring(result, code == 0 ? parts.user_parameters : std::string_view(work));
