@@ -13,7 +13,8 @@ namespace {
 std::int32_t next_day(std::int32_t lilian) { return lilian >= 3'000'000 ? 1 + lilian % 97 : lilian + 12'347; }
 
 void BM_ceedywk(benchmark::State& state) {
-  if (state.range(0) == 1) ovle::platform::testing::set_caller_chain({ovle::platform::attribute_ebcdic, ovle::platform::attribute_ebcdic});
+  if (state.range(0) == 1)
+    ovle::platform::testing::set_caller_chain({ovle::platform::attribute_ebcdic, ovle::platform::attribute_ebcdic});
   else ovle::platform::testing::set_caller_chain({0, 0});
   ovle_int4 in;
   ovle_int4 out;

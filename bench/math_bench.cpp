@@ -97,7 +97,8 @@ const bool registered = [] {
   add("CEESDSQT/failing", CEESDSQT, -1.0);
   add("CEESDMOD/failing", CEESDMOD, 1.0, 0.0);
   // The series: the number of terms grows with |x| (at most 50 per sum).
-  for (const auto& [at, x] : {std::pair<std::string, double>{"/0.5", 0.5}, {"/1", 1.0}, {"/10", 10.0}, {"/100", 100.0}}) {
+  for (const auto& [at, x] :
+       {std::pair<std::string, double>{"/0.5", 0.5}, {"/1", 1.0}, {"/10", 10.0}, {"/100", 100.0}}) {
     const auto x4 = static_cast<float>(x);
     add("CEESSSNH" + at, CEESSSNH, x4);
     add("CEESDSNH" + at, CEESDSNH, x);

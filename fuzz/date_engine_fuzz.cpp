@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const picture_scan scan = scan_picture(picture);
   check(scan.length == std::min(picture.size(), max_picture_length));
   for (const term& t : scan.terms) {
-    if (t.present()) check(t.position >= 1 && t.position <= scan.length && scan.at(t.position) == picture_scan::flag::token);
+    if (t.present())
+      check(t.position >= 1 && t.position <= scan.length && scan.at(t.position) == picture_scan::flag::token);
   }
 
   const century_start window{{'\xF1', '\xF9'}, {'\xF4', '\xF6'}};  // 1946

@@ -92,8 +92,7 @@ class service_frame {
 
   service_frame(void* feedback, std::size_t feedback_index, std::initializer_list<char_input> inputs = {},
                 init_step init = init_step::run) noexcept
-      : area_(ov_le_external::attach()),
-        fc_(args_.present(feedback_index, feedback) ? feedback : scratch_.data()) {
+      : area_(ov_le_external::attach()), fc_(args_.present(feedback_index, feedback) ? feedback : scratch_.data()) {
     if (inputs.size() != 0) take_inputs(inputs);
     fc_.clear();
     if (init == init_step::run && !area_.is_initialized()) environment_reached_ = run_initializer();

@@ -18,28 +18,28 @@ class ov_le_external {
 
   // Field offsets. Characters are EBCDIC; INT2/INT4 big-endian.
   struct offset {
-    static constexpr std::size_t host_code = 0;           // "B", "Q", "H" or blank
-    static constexpr std::size_t state = 1;               // "Y" initialized, "N" re-init requested
-    static constexpr std::size_t init_date_time = 2;      // 21 characters, as CURRENT-DATE
-    static constexpr std::size_t parameter_string = 23;   // 100 characters
-    static constexpr std::size_t gmt_sign = 123;          // "0", "+" or "-"
-    static constexpr std::size_t gmt_hhmm = 124;          // 4 digits
-    static constexpr std::size_t country_count = 129;     // INT2
-    static constexpr std::size_t country_stack = 131;     // 99 x 2 characters
-    static constexpr std::size_t language_count = 329;    // INT2
-    static constexpr std::size_t language_stack = 331;    // 99 x 3 characters
-    static constexpr std::size_t language_number = 628;   // 2 digits, 01-14
-    static constexpr std::size_t century_window = 630;    // 2 digits
-    static constexpr std::size_t window_start_yy = 632;   // 2 digits
-    static constexpr std::size_t window_start_cc = 634;   // 2 digits
-    static constexpr std::size_t user_field_1 = 641;      // INT4
-    static constexpr std::size_t user_field_2 = 645;      // INT4
-    static constexpr std::size_t host_is_ide_host = 649;  // binary flag 0/1
-    static constexpr std::size_t ide_link_up = 650;       // binary flag 0/1
-    static constexpr std::size_t heap_initial = 651;      // 8 digits
-    static constexpr std::size_t heap_increment = 659;    // 8 digits
-    static constexpr std::size_t heap_location = 667;     // "0" or "1"
-    static constexpr std::size_t heap_keep_free = 668;    // "0" or "1"
+    static constexpr std::size_t host_code = 0;               // "B", "Q", "H" or blank
+    static constexpr std::size_t state = 1;                   // "Y" initialized, "N" re-init requested
+    static constexpr std::size_t init_date_time = 2;          // 21 characters, as CURRENT-DATE
+    static constexpr std::size_t parameter_string = 23;       // 100 characters
+    static constexpr std::size_t gmt_sign = 123;              // "0", "+" or "-"
+    static constexpr std::size_t gmt_hhmm = 124;              // 4 digits
+    static constexpr std::size_t country_count = 129;         // INT2
+    static constexpr std::size_t country_stack = 131;         // 99 x 2 characters
+    static constexpr std::size_t language_count = 329;        // INT2
+    static constexpr std::size_t language_stack = 331;        // 99 x 3 characters
+    static constexpr std::size_t language_number = 628;       // 2 digits, 01-14
+    static constexpr std::size_t century_window = 630;        // 2 digits
+    static constexpr std::size_t window_start_yy = 632;       // 2 digits
+    static constexpr std::size_t window_start_cc = 634;       // 2 digits
+    static constexpr std::size_t user_field_1 = 641;          // INT4
+    static constexpr std::size_t user_field_2 = 645;          // INT4
+    static constexpr std::size_t host_is_ide_host = 649;      // binary flag 0/1
+    static constexpr std::size_t ide_link_up = 650;           // binary flag 0/1
+    static constexpr std::size_t heap_initial = 651;          // 8 digits
+    static constexpr std::size_t heap_increment = 659;        // 8 digits
+    static constexpr std::size_t heap_location = 667;         // "0" or "1"
+    static constexpr std::size_t heap_keep_free = 668;        // "0" or "1"
     static constexpr std::size_t heap_below_initial = 669;    // 8 digits
     static constexpr std::size_t heap_below_increment = 677;  // 8 digits
     static constexpr std::size_t storage_heap_switch = 685;   // "0"/"1"
@@ -50,17 +50,17 @@ class ov_le_external {
     static constexpr std::size_t rptstg = 690;
     static constexpr std::size_t rptopts = 691;
     static constexpr std::size_t cblopts = 692;
-    static constexpr std::size_t message_file = 693;      // 8 characters
-    static constexpr std::size_t heap0_initial = 705;     // INT4
-    static constexpr std::size_t heap0_increment = 709;   // INT4
+    static constexpr std::size_t message_file = 693;        // 8 characters
+    static constexpr std::size_t heap0_initial = 705;       // INT4
+    static constexpr std::size_t heap0_increment = 709;     // INT4
     static constexpr std::size_t storage_statistics = 713;  // 14 x 4-byte binary
-    static constexpr std::size_t stream_id = 769;         // 2-byte binary
-    static constexpr std::size_t stream_status = 771;     // 2-byte binary
-    static constexpr std::size_t stream_top = 773;        // 4-byte binary
-    static constexpr std::size_t released_chain = 777;    // 8 bytes
-    static constexpr std::size_t slot_count = 785;        // packed decimal, 3 digits
-    static constexpr std::size_t registry_cursor = 787;   // 2-byte binary
-    static constexpr std::size_t heap_slots = 789;        // 999 x 18
+    static constexpr std::size_t stream_id = 769;           // 2-byte binary
+    static constexpr std::size_t stream_status = 771;       // 2-byte binary
+    static constexpr std::size_t stream_top = 773;          // 4-byte binary
+    static constexpr std::size_t released_chain = 777;      // 8 bytes
+    static constexpr std::size_t slot_count = 785;          // packed decimal, 3 digits
+    static constexpr std::size_t registry_cursor = 787;     // 2-byte binary
+    static constexpr std::size_t heap_slots = 789;          // 999 x 18
   };
   static constexpr std::size_t country_stack_entries = 99;
   static constexpr std::size_t language_stack_entries = 99;
@@ -69,12 +69,12 @@ class ov_le_external {
   static_assert(offset::heap_slots + heap_slot_count * heap_slot_size == size);
 
   // EBCDIC values of the state and host-code bytes.
-  static constexpr char initialized = '\xE8';           // "Y"
-  static constexpr char reinit_requested = '\xD5';      // "N"
-  static constexpr char host_brantley_forge = '\xC2';   // "B"
-  static constexpr char host_quill_works = '\xD8';      // "Q"
-  static constexpr char host_harbinger = '\xC8';        // "H"
-  static constexpr char host_unrecognized = '\x40';     // blank
+  static constexpr char initialized = '\xE8';          // "Y"
+  static constexpr char reinit_requested = '\xD5';     // "N"
+  static constexpr char host_brantley_forge = '\xC2';  // "B"
+  static constexpr char host_quill_works = '\xD8';     // "Q"
+  static constexpr char host_harbinger = '\xC8';       // "H"
+  static constexpr char host_unrecognized = '\x40';    // blank
 
   explicit ov_le_external(std::byte* base) noexcept : base_(reinterpret_cast<char*>(base)) {}
 
@@ -126,7 +126,9 @@ class ov_le_external {
   void store_digits(std::size_t off, std::size_t width, std::int64_t value) const noexcept {
     ebcdic::store_digits(base_ + off, width, value);
   }
-  std::int64_t digits(std::size_t off, std::size_t width) const noexcept { return ebcdic::load_digits(base_ + off, width); }
+  std::int64_t digits(std::size_t off, std::size_t width) const noexcept {
+    return ebcdic::load_digits(base_ + off, width);
+  }
 
   std::int32_t user_field(int which) const noexcept {
     return load_int4(at(which == 1 ? offset::user_field_1 : offset::user_field_2));

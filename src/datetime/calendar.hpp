@@ -12,9 +12,9 @@
 
 namespace ovle::datetime {
 
-inline constexpr std::int32_t lilian_min = 1;                // 15 October 1582
-inline constexpr std::int32_t lilian_max = 3'074'324;        // 31 December 9999
-inline constexpr std::int32_t lilian_of_1600_12_31 = 6653;   // integer date = Lilian - 6653
+inline constexpr std::int32_t lilian_min = 1;                                        // 15 October 1582
+inline constexpr std::int32_t lilian_max = 3'074'324;                                // 31 December 9999
+inline constexpr std::int32_t lilian_of_1600_12_31 = 6653;                           // integer date = Lilian - 6653
 inline constexpr std::int32_t integer_date_max = lilian_max - lilian_of_1600_12_31;  // 3,067,671
 inline constexpr std::int64_t lilian_epoch = platform::intrinsic::days_from_civil(1582, 10, 14);
 
@@ -31,9 +31,9 @@ constexpr int days_in_year(std::int32_t year) noexcept { return is_leap_year(yea
 
 // Lilian number of a valid Gregorian date. Precondition: 1582-10-15 <= date <= 9999-12-31.
 constexpr std::int32_t lilian_from_gregorian(std::int32_t year, int month, int day) noexcept {
-  return static_cast<std::int32_t>(platform::intrinsic::days_from_civil(year, static_cast<unsigned>(month),
-                                                                        static_cast<unsigned>(day)) -
-                                   lilian_epoch);
+  return static_cast<std::int32_t>(
+      platform::intrinsic::days_from_civil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
+      lilian_epoch);
 }
 
 // Lilian number of a valid Julian (ordinal) date. Precondition: 1582288 <= year*1000+ddd <= 9999365.
@@ -62,7 +62,8 @@ constexpr calendar_date date_from_lilian(std::int32_t lilian) noexcept {
   const std::uint32_t day_of_cycle = days - cycle * 146097;
   const std::uint32_t year_of_cycle =
       (day_of_cycle - day_of_cycle / 1460 + day_of_cycle / 36524 - day_of_cycle / 146096) / 365;
-  const std::uint32_t day_of_march_year = day_of_cycle - (365 * year_of_cycle + year_of_cycle / 4 - year_of_cycle / 100);
+  const std::uint32_t day_of_march_year =
+      day_of_cycle - (365 * year_of_cycle + year_of_cycle / 4 - year_of_cycle / 100);
   const std::uint32_t month_from_march = (5 * day_of_march_year + 2) / 153;  // 0 = March ... 11 = February
   const auto march_year = static_cast<std::int32_t>(1200 + 400 * cycle + year_of_cycle);
   const int day = static_cast<int>(day_of_march_year - (153 * month_from_march + 2) / 5 + 1);
@@ -99,7 +100,9 @@ constexpr bool is_valid_julian(std::int32_t year, int day_of_year) noexcept {
 }
 
 // The display-number forms of a date: YYYYMMDD and YYYYDDD.
-constexpr std::int32_t gregorian_number(const calendar_date& d) noexcept { return d.year * 10000 + d.month * 100 + d.day; }
+constexpr std::int32_t gregorian_number(const calendar_date& d) noexcept {
+  return d.year * 10000 + d.month * 100 + d.day;
+}
 constexpr std::int32_t julian_number(const calendar_date& d) noexcept { return d.year * 1000 + d.day_of_year; }
 
 // ---- The early period: 15 October 1582 to 31 December 1600 --------------------------------------

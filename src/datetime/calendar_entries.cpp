@@ -42,8 +42,9 @@ extern "C" int CEEDYWK(const ovle_int4* lilian, ovle_int4* day, ovle_feedback* f
 extern "C" int LILFUDGE(const ovle_int4* lilian, char* gregorian, char* julian, char* weekday) noexcept {
   const platform::program_level level;
   const common::caller_arguments args;
-  const datetime::early_fields out =
-      args.present(0, lilian) ? datetime::early_fields_from_lilian(common::load_int4(lilian)) : datetime::early_fields{};
+  const datetime::early_fields out = args.present(0, lilian)
+                                         ? datetime::early_fields_from_lilian(common::load_int4(lilian))
+                                         : datetime::early_fields{};
   if (args.present(1, gregorian)) common::ebcdic::store_digits(gregorian, 8, out.gregorian);
   if (args.present(2, julian)) common::ebcdic::store_digits(julian, 7, out.julian);
   if (args.present(3, weekday)) common::ebcdic::store_digits(weekday, 1, out.weekday_digit);
@@ -57,7 +58,8 @@ extern "C" int PICFUDGE(ovle_int4* lilian, const char* gregorian, const char* ju
   std::int32_t result = 0;
   if (args.present(3, type)) {
     if (*type == type_gregorian && args.present(1, gregorian)) {
-      result = datetime::early_lilian_from_gregorian(static_cast<std::int32_t>(common::ebcdic::load_digits(gregorian, 8)));
+      result =
+          datetime::early_lilian_from_gregorian(static_cast<std::int32_t>(common::ebcdic::load_digits(gregorian, 8)));
     } else if (*type == type_julian && args.present(2, julian)) {
       result = datetime::early_lilian_from_julian(static_cast<std::int32_t>(common::ebcdic::load_digits(julian, 7)));
     }

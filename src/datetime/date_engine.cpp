@@ -67,7 +67,9 @@ class work_date {
 // The value of n EBCDIC digits, or -1 when any of them is not a digit (fields are at most 4 wide).
 int digits_value(const char* p, std::size_t n) noexcept { return static_cast<int>(common::ebcdic::load_digits(p, n)); }
 
-void store_two_digits(std::span<char> field, int value) noexcept { common::ebcdic::store_digits(field.data(), 2, value); }
+void store_two_digits(std::span<char> field, int value) noexcept {
+  common::ebcdic::store_digits(field.data(), 2, value);
+}
 
 char upper(char c) noexcept {
   platform::intrinsic::upper_case_ebcdic(&c, 1);

@@ -55,8 +55,8 @@ struct engine_vstring {
 constexpr char lilian_mode = '\xF1';  // "1"
 
 // The engine's own work once its frame is done: the environment, the date, the result.
-void run_engine(common::service_frame& f, std::string_view date, std::string_view picture,
-                datetime::engine_mode mode, ovle_int4* result) noexcept {
+void run_engine(common::service_frame& f, std::string_view date, std::string_view picture, datetime::engine_mode mode,
+                ovle_int4* result) noexcept {
   common::ensure_environment(f.area());
   const auto r = datetime::read_date(date, picture, mode, window_of(f.area()), datetime::picture_tables::attach());
   common::store_int4(result, r.value);
@@ -68,18 +68,18 @@ void run_engine(common::service_frame& f, std::string_view date, std::string_vie
 extern "C" int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, ovle_int4* result, ovle_feedback* fc,
                         const char* mode) noexcept {
   // The environment step is part of the engine's own work (run_engine), so CEEDAYS shares it.
-  common::service_frame f(fc, 3,
-                          {common::char_input::vstring(0, date, datetime::max_date_length),
-                           common::char_input::vstring(1, picture, datetime::max_picture_length),
-                           common::char_input::text(4, mode, 1)},
-                          common::init_step::skip);
+  common::service_frame f(
+      fc, 3,
+      {common::char_input::vstring(0, date, datetime::max_date_length),
+       common::char_input::vstring(1, picture, datetime::max_picture_length), common::char_input::text(4, mode, 1)},
+      common::init_step::skip);
   f.run([&] {
     if (!f.require({{0, date}, {1, picture}, {2, result}})) {
       if (f.present(2, result)) common::store_int4(result, 0);  // a stored condition leaves 0
       return;
     }
     const auto engine_mode = f.input(2) == std::string_view(&lilian_mode, 1) ? datetime::engine_mode::lilian
-                                                                            : datetime::engine_mode::integer_date;
+                                                                             : datetime::engine_mode::integer_date;
     run_engine(f, f.input(0), f.input(1), engine_mode, result);
   });
   return 0;
@@ -119,8 +119,7 @@ extern "C" int CEEDAYS(const ovle_vstring* date, const ovle_vstring* picture, ov
     const engine_vstring engine_date(f.input(0));
     const engine_vstring engine_picture(f.input(1));
     reinterpret_cast<decltype(&CEECBLDY)>(found)(&engine_date.v, &engine_picture.v, lilian,
-                                                 reinterpret_cast<ovle_feedback*>(f.feedback().data()),
-                                                 &lilian_mode);
+                                                 reinterpret_cast<ovle_feedback*>(f.feedback().data()), &lilian_mode);
   });
   return 0;
 }

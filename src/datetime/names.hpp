@@ -34,18 +34,18 @@ struct fixed_table {
 };
 }  // namespace detail
 
-inline constexpr detail::fixed_table<name_width, 12> months_capitalised({
-    "January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
-    "November", "December"});
-inline constexpr detail::fixed_table<name_width, 12> months_upper({
-    "JANUARY", "FEBRUARY", "MARCH", "APRIL", "MAY", "JUNE", "JULY", "AUGUST", "SEPTEMBER", "OCTOBER",
-    "NOVEMBER", "DECEMBER"});
-inline constexpr detail::fixed_table<name_width, 7> weekdays_capitalised({
-    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"});
-inline constexpr detail::fixed_table<name_width, 7> weekdays_upper({
-    "MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY", "FRIDAY", "SATURDAY", "SUNDAY"});
-inline constexpr detail::fixed_table<roman_width, 12> roman_months({
-    "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"});
+inline constexpr detail::fixed_table<name_width, 12> months_capitalised({"January", "February", "March", "April", "May",
+                                                                         "June", "July", "August", "September",
+                                                                         "October", "November", "December"});
+inline constexpr detail::fixed_table<name_width, 12> months_upper({"JANUARY", "FEBRUARY", "MARCH", "APRIL", "MAY",
+                                                                   "JUNE", "JULY", "AUGUST", "SEPTEMBER", "OCTOBER",
+                                                                   "NOVEMBER", "DECEMBER"});
+inline constexpr detail::fixed_table<name_width, 7> weekdays_capitalised({"Monday", "Tuesday", "Wednesday", "Thursday",
+                                                                          "Friday", "Saturday", "Sunday"});
+inline constexpr detail::fixed_table<name_width, 7> weekdays_upper({"MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY",
+                                                                    "FRIDAY", "SATURDAY", "SUNDAY"});
+inline constexpr detail::fixed_table<roman_width, 12> roman_months({"I", "II", "III", "IV", "V", "VI", "VII", "VIII",
+                                                                    "IX", "X", "XI", "XII"});
 
 static_assert(months_upper.length(9) == 9 && weekdays_upper.length(3) == 9 && roman_months.length(8) == 4);
 

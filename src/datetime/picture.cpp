@@ -37,9 +37,9 @@ struct work_picture {
 
 struct token_match {
   component entry;
-  char kind;           // ASCII kind character, 0 when nothing matched
-  std::uint8_t length; // recorded length
-  std::uint8_t width;  // picture characters the token occupies
+  char kind;            // ASCII kind character, 0 when nothing matched
+  std::uint8_t length;  // recorded length
+  std::uint8_t width;   // picture characters the token occupies
 };
 
 constexpr token_match no_match{component::year, 0, 0, 0};
@@ -345,7 +345,9 @@ void date_fields::reset() noexcept {
 }
 
 std::int32_t date_fields::binary(std::size_t i) const noexcept { return common::load_int4(base_ + 25 + 4 * i); }
-void date_fields::set_binary(std::size_t i, std::int32_t value) noexcept { common::store_int4(base_ + 25 + 4 * i, value); }
+void date_fields::set_binary(std::size_t i, std::int32_t value) noexcept {
+  common::store_int4(base_ + 25 + 4 * i, value);
+}
 
 // ---- The three together -----------------------------------------------------------------------------
 

@@ -88,7 +88,7 @@ class delimiter_table {
     for (std::size_t at = 0; at + 64 <= size; at += 64) std::memcpy(base_ + at, image.data() + at, 64);
     base_[size - 1] = static_cast<unsigned char>(image[size - 1]);
   }
-  int picture_length() const noexcept;                // the packed count, -1 when not valid packed decimal
+  int picture_length() const noexcept;                   // the packed count, -1 when not valid packed decimal
   void set_picture_length(std::size_t length) noexcept;  // kept modulo 1000
   // EBCDIC flag character of a 1-based position (1 to 255).
   char flag(std::size_t position) const noexcept { return static_cast<char>(base_[1 + position]); }
@@ -115,7 +115,9 @@ class picture_terms {
   void assign(const std::array<std::byte, size>& image) noexcept { std::memcpy(base_, image.data(), size); }
   // Kind as stored (EBCDIC character, space when absent).
   char kind(component c) const noexcept { return static_cast<char>(base_[kind_offset(c)]); }
-  void set_kind(component c, char ebcdic_kind) noexcept { base_[kind_offset(c)] = static_cast<unsigned char>(ebcdic_kind); }
+  void set_kind(component c, char ebcdic_kind) noexcept {
+    base_[kind_offset(c)] = static_cast<unsigned char>(ebcdic_kind);
+  }
   // Position (binary for the year, zoned for the rest); -1 when the zoned digits are not valid.
   int position(component c) const noexcept;
   void set_position(component c, int position) noexcept;

@@ -37,8 +37,8 @@ extern "C" int OVLEINIT(const int32_t* function, const ovle_vstring* text, ovle_
     std::string work;
     if (splits && args.present(1, text)) work = std::string(common::vstring_text(text, text_maximum));
     const environment::split_switches switches = environment::decide_switches(area);
-    const bool host_h_or_q = area.host_code() == ov_le_external::host_harbinger ||
-                             area.host_code() == ov_le_external::host_quill_works;
+    const bool host_h_or_q =
+        area.host_code() == ov_le_external::host_harbinger || area.host_code() == ov_le_external::host_quill_works;
     // The text reaches OV-PIPI only with pass-through, and on hosts "H" and "Q" through LE370.LBR.
     const bool hand_over = switches.pass_through && (!host_h_or_q || platform::call_le370_lbr());
     ovle_int2 function_code;

@@ -35,7 +35,8 @@ char host_for_type(std::uint16_t type) {
 }
 
 bool is_host_b_or_q(ov_le_external area) {
-  return area.host_code() == ov_le_external::host_brantley_forge || area.host_code() == ov_le_external::host_quill_works;
+  return area.host_code() == ov_le_external::host_brantley_forge ||
+         area.host_code() == ov_le_external::host_quill_works;
 }
 
 void fill(std::span<char> field, char c) { std::fill(field.begin(), field.end(), c); }
@@ -97,7 +98,8 @@ void first_initialization(ov_le_external area) {
   *area.at(ov_le_external::offset::gmt_sign) = blank;
   area.store_digits(ov_le_external::offset::gmt_hhmm, 4, 0);
   fill(area.parameter_string(), blank);
-  std::memset(area.at(ov_le_external::offset::heap0_initial), 0, ov_le_external::offset::stream_id - ov_le_external::offset::heap0_initial);
+  std::memset(area.at(ov_le_external::offset::heap0_initial), 0,
+              ov_le_external::offset::stream_id - ov_le_external::offset::heap0_initial);
   area.set_user_field(1, 0);
   area.set_user_field(2, 0);
   std::memset(area.at(ov_le_external::offset::stream_id), 0, 2);

@@ -26,13 +26,11 @@ int bit_service(const ovle_int4* source, const ovle_int4* n, ovle_feedback* fc, 
 
 }  // namespace
 
-extern "C" int CEESICLR(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc,
-                        ovle_int4* result) noexcept {
+extern "C" int CEESICLR(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc, ovle_int4* result) noexcept {
   return bit_service<math::clear_bit>(source, bit, fc, result);
 }
 
-extern "C" int CEESISET(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc,
-                        ovle_int4* result) noexcept {
+extern "C" int CEESISET(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc, ovle_int4* result) noexcept {
   return bit_service<math::set_bit>(source, bit, fc, result);
 }
 
@@ -41,7 +39,6 @@ extern "C" int CEESISHF(const ovle_int4* source, const ovle_int4* count, ovle_fe
   return bit_service<math::shift>(source, count, fc, result);
 }
 
-extern "C" int CEESITST(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc,
-                        ovle_int4* result) noexcept {
+extern "C" int CEESITST(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc, ovle_int4* result) noexcept {
   return bit_service<math::test_bit>(source, bit, fc, result);
 }

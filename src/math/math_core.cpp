@@ -127,8 +127,8 @@ double power_routine(double x, double y) noexcept {
   if (x == 0) return 0;
   if (y == 0) return 1;
   if (x > 0) return power_of_ten(y * common_logarithm(x));
-  if (!(x < 0)) return x;                  // NaN
-  if (std::trunc(y) != y) return 0;        // no real power (also a NaN exponent)
+  if (!(x < 0)) return x;            // NaN
+  if (std::trunc(y) != y) return 0;  // no real power (also a NaN exponent)
   const double magnitude = power_of_ten(y * common_logarithm(-x));
   const bool odd = std::fabs(y) < 0x1p53 && std::fmod(y, 2.0) != 0;
   return odd ? -magnitude : magnitude;
@@ -393,34 +393,34 @@ outcome<T> modulo(T x1, T x2) noexcept {
 }
 
 // The instances the entries use.
-#define OVLE_MATH_FLOATING(T)                                              \
-  template T hyperbolic_series<T>(T, T, int) noexcept;                     \
-  template outcome<T> square_root<T>(T) noexcept;                          \
-  template outcome<T> natural_log<T>(T) noexcept;                          \
-  template outcome<T> common_log<T>(T) noexcept;                           \
-  template outcome<T> binary_log<T>(T) noexcept;                           \
-  template outcome<T> exponential<T>(T) noexcept;                          \
-  template outcome<T> sine<T>(T) noexcept;                                 \
-  template outcome<T> cosine<T>(T) noexcept;                               \
-  template outcome<T> tangent<T>(T) noexcept;                              \
-  template outcome<T> cotangent<T>(T) noexcept;                            \
-  template outcome<T> arcsine<T>(T) noexcept;                              \
-  template outcome<T> arccosine<T>(T) noexcept;                            \
-  template outcome<T> arctangent<T>(T) noexcept;                           \
-  template outcome<T> inverse_hyperbolic_tangent<T>(T) noexcept;           \
-  template outcome<T> hyperbolic_sine<T>(T) noexcept;                      \
-  template outcome<T> hyperbolic_cosine<T>(T) noexcept;                    \
-  template outcome<T> hyperbolic_tangent<T>(T) noexcept;                   \
-  template outcome<T> integer_part<T>(T) noexcept;                         \
-  template outcome<T> nearest_whole<T>(T) noexcept;                        \
-  template outcome<std::int32_t> nearest_integer<T>(T) noexcept;           \
-  template outcome<T> arctangent2<T>(T, T) noexcept;                       \
-  template outcome<T> power<T>(T, T) noexcept;                             \
+#define OVLE_MATH_FLOATING(T)                                    \
+  template T hyperbolic_series<T>(T, T, int) noexcept;           \
+  template outcome<T> square_root<T>(T) noexcept;                \
+  template outcome<T> natural_log<T>(T) noexcept;                \
+  template outcome<T> common_log<T>(T) noexcept;                 \
+  template outcome<T> binary_log<T>(T) noexcept;                 \
+  template outcome<T> exponential<T>(T) noexcept;                \
+  template outcome<T> sine<T>(T) noexcept;                       \
+  template outcome<T> cosine<T>(T) noexcept;                     \
+  template outcome<T> tangent<T>(T) noexcept;                    \
+  template outcome<T> cotangent<T>(T) noexcept;                  \
+  template outcome<T> arcsine<T>(T) noexcept;                    \
+  template outcome<T> arccosine<T>(T) noexcept;                  \
+  template outcome<T> arctangent<T>(T) noexcept;                 \
+  template outcome<T> inverse_hyperbolic_tangent<T>(T) noexcept; \
+  template outcome<T> hyperbolic_sine<T>(T) noexcept;            \
+  template outcome<T> hyperbolic_cosine<T>(T) noexcept;          \
+  template outcome<T> hyperbolic_tangent<T>(T) noexcept;         \
+  template outcome<T> integer_part<T>(T) noexcept;               \
+  template outcome<T> nearest_whole<T>(T) noexcept;              \
+  template outcome<std::int32_t> nearest_integer<T>(T) noexcept; \
+  template outcome<T> arctangent2<T>(T, T) noexcept;             \
+  template outcome<T> power<T>(T, T) noexcept;                   \
   template outcome<T> power_by_int<T>(T, std::int32_t) noexcept;
-#define OVLE_MATH_ANY(T)                                                   \
-  template outcome<T> absolute<T>(T) noexcept;                             \
-  template outcome<T> transfer_sign<T>(T, T) noexcept;                     \
-  template outcome<T> positive_difference<T>(T, T) noexcept;               \
+#define OVLE_MATH_ANY(T)                                     \
+  template outcome<T> absolute<T>(T) noexcept;               \
+  template outcome<T> transfer_sign<T>(T, T) noexcept;       \
+  template outcome<T> positive_difference<T>(T, T) noexcept; \
   template outcome<T> modulo<T>(T, T) noexcept;
 
 OVLE_MATH_FLOATING(float)

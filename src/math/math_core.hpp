@@ -55,8 +55,8 @@ namespace ovle::math {
 // A value and a pointer rather than an optional condition: the pair comes back in two registers.
 template <typename T>
 struct outcome {
-  T value;                                       // what the result argument receives
-  const common::condition* failure = nullptr;    // one of the conditions below when the check failed
+  T value;                                     // what the result argument receives
+  const common::condition* failure = nullptr;  // one of the conditions below when the check failed
 };
 
 // The conditions of the domain checks (facility "CEE").
@@ -66,7 +66,7 @@ inline constexpr common::condition exponential_domain = common::cee(2, 2009);
 inline constexpr common::condition trigonometric_domain = common::cee(2, 2017);  // also ATH, CTN(0)
 inline constexpr common::condition hyperbolic_domain = common::cee(2, 2016);     // also ASN, ACS
 inline constexpr common::condition arctangent2_domain = common::cee(2, 2014);
-inline constexpr common::condition modulo_domain = common::cee(1, 9999, 0);      // X'48'
+inline constexpr common::condition modulo_domain = common::cee(1, 9999, 0);  // X'48'
 inline constexpr common::condition integer_power_overflow = common::cee(2, 2021);
 
 // Domain limits, as written for the services; each is compared in the argument's own format.
@@ -91,6 +91,7 @@ double power_routine(double x, double y) noexcept;
 template <typename T>
 T hyperbolic_series(T x, T start, int first) noexcept;
 
+// clang-format off
 // Functions of one argument; T is float or double.
 template <typename T> outcome<T> square_root(T x) noexcept;                 // SQT
 template <typename T> outcome<T> natural_log(T x) noexcept;                 // LOG
@@ -124,4 +125,5 @@ template <typename T> outcome<T> transfer_sign(T x1, T x2) noexcept;        // S
 template <typename T> outcome<T> positive_difference(T x1, T x2) noexcept;  // DIM
 template <typename T> outcome<T> modulo(T x1, T x2) noexcept;               // MOD
 
+// clang-format on
 }  // namespace ovle::math

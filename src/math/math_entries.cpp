@@ -110,8 +110,8 @@ int serve(const void* x1, const void* x2, void* feedback, void* result) noexcept
   if (!f.present(0, x1) || !f.present(1, x2) || !f.present(3, result)) {
     return f.missing<typename S::result>(result, 3);
   }
-  return f.finish(result, Function(load<typename S::template argument<0>>(x1),
-                                   load<typename S::template argument<1>>(x2)));
+  return f.finish(result,
+                  Function(load<typename S::template argument<0>>(x1), load<typename S::template argument<1>>(x2)));
 }
 
 }  // namespace
@@ -124,9 +124,9 @@ extern "C" int CEEMATH() noexcept {
 // One line per entry: the name, the C types of its arguments and result, and its function.
 #define OVLE_MATH_1(name, arg, res, function) \
   extern "C" int name(const arg* x, ovle_feedback* fc, res* result) noexcept { return serve<function>(x, fc, result); }
-#define OVLE_MATH_2(name, arg1, arg2, res, function)                                     \
+#define OVLE_MATH_2(name, arg1, arg2, res, function)                                             \
   extern "C" int name(const arg1* x1, const arg2* x2, ovle_feedback* fc, res* result) noexcept { \
-    return serve<function>(x1, x2, fc, result);                                          \
+    return serve<function>(x1, x2, fc, result);                                                  \
   }
 
 OVLE_MATH_1(CEESIABS, ovle_int4, ovle_int4, math::absolute<std::int32_t>)

@@ -22,9 +22,9 @@ using random_function = double (*)(std::int64_t seed) noexcept;
 
 // What one call hands back to the caller.
 struct random_result {
-  double random_no;                     // the caller's random_no
+  double random_no;                      // the caller's random_no
   std::optional<std::int32_t> new_seed;  // the caller's seed becomes this; empty: left as it is
-  bool bad_seed;                        // store bad_seed_condition
+  bool bad_seed;                         // store bad_seed_condition
 };
 
 // The clock-derived seed for a seed of 0: NUMVAL of the ten characters of CURRENT-DATE from the

@@ -19,9 +19,10 @@
 namespace ovle::test {
 
 // Every variable through which the run-time layer or the services read their settings.
-inline constexpr const char* steering_variables[] = {
-    "OVLE_OSTYPE",  "OVLE_OSINFO_LENGTH", "OVLE_CALLER_CODESET", "OVLE_CURRENT_DATE", "OVLE_UNREACHABLE",
-    "OVLE_IDELINK", "OVLE_LE370",         "LETESTPLATFORM",      "PARM",              "OVLECONFIG"};
+inline constexpr const char* steering_variables[] = {"OVLE_OSTYPE",       "OVLE_OSINFO_LENGTH", "OVLE_CALLER_CODESET",
+                                                     "OVLE_CURRENT_DATE", "OVLE_UNREACHABLE",   "OVLE_IDELINK",
+                                                     "OVLE_LE370",        "LETESTPLATFORM",     "PARM",
+                                                     "OVLECONFIG"};
 
 // Each test starts as a new run unit would: zeroed areas, ASCII callers, host "B", a console that
 // is captured instead of printed.

@@ -52,9 +52,7 @@ program_address find_program(std::size_t index) noexcept {
   return r.replaced[index] != nullptr ? r.replaced[index] : program_addresses[index];
 }
 
-program_address find_program(std::string_view call_name) noexcept {
-  return find_program(program_index(call_name));
-}
+program_address find_program(std::string_view call_name) noexcept { return find_program(program_index(call_name)); }
 
 bool call_le370_lbr() noexcept { return state().le370; }
 

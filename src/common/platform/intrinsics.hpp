@@ -41,9 +41,7 @@ constexpr civil_date civil_from_days(std::int64_t z) noexcept {
 
 inline constexpr std::int64_t epoch_1601 = days_from_civil(1601, 1, 1);
 
-constexpr bool is_leap_year(std::int32_t year) noexcept {
-  return year % 100 == 0 ? year % 400 == 0 : year % 4 == 0;
-}
+constexpr bool is_leap_year(std::int32_t year) noexcept { return year % 100 == 0 ? year % 400 == 0 : year % 4 == 0; }
 
 // INTEGER-OF-DATE. Precondition: yyyymmdd is a valid Gregorian date from 16010101 to 99991231.
 constexpr std::int32_t integer_of_date(std::int32_t yyyymmdd) noexcept {

@@ -16,14 +16,11 @@ std::string_view line_file::open(const std::string& path, mode how) {
   if (file_ != nullptr) return "00";
   switch (errno) {
     case ENOENT:
-    case ENOTDIR:
-      return "35";
+    case ENOTDIR: return "35";
     case EACCES:
     case EPERM:
-    case EROFS:
-      return "37";
-    default:
-      return "30";
+    case EROFS: return "37";
+    default: return "30";
   }
 }
 

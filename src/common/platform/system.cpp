@@ -1,11 +1,11 @@
 // System facilities: operating-system type, environment, command line, console, clock, end of run.
+#include <sys/time.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
 #include <iterator>
-
-#include <sys/time.h>
 
 #include "common/platform/cob_bridge.hpp"
 #include "common/platform/platform.hpp"

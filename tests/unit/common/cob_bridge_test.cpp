@@ -20,7 +20,8 @@ TEST(CobBridge, LibcobIsAskedOnlyOnceItRuns) {
   EXPECT_NE(platform::external_area("EARLY-AREA", 8), nullptr) << "the library's own registry serves instead";
   cob_init(1, arguments);
   ASSERT_TRUE(platform::cob::active());
-  EXPECT_EQ(platform::cob::caller_argument_count(), platform::cob::unknown_argument_count) << "no COBOL module is running";
+  EXPECT_EQ(platform::cob::caller_argument_count(), platform::cob::unknown_argument_count)
+      << "no COBOL module is running";
   std::byte* area = platform::external_area("OV-LE-EXTERNAL", 18771);
   EXPECT_EQ(static_cast<void*>(area), cob_external_addr("OV_LE_EXTERNAL", 18771));
   EXPECT_EQ(common::ov_le_external::attach().bytes().data(), area);

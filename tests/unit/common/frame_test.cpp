@@ -1,7 +1,8 @@
 // The service frame, seen from a caller: feedback code, code sets, OV-PIPI, omitted arguments.
+#include "common/frame.hpp"
+
 #include <stdexcept>
 
-#include "common/frame.hpp"
 #include "ovle_test.hpp"
 
 namespace ovle {
@@ -121,7 +122,7 @@ TEST_F(Frame, CodeSetQueryWalksTheProgramChain) {
   // The programs above CGPIINFO, outermost first (the last is CGPIINFO's caller); input; output.
   const std::tuple<std::vector<std::uint8_t>, std::int16_t, std::int16_t> cases[] = {
       {{0, 0}, 2, 3}, {{0, 4}, 2, 3}, {{4, 0}, 2, 4}, {{4, 0, 0}, 3, 4}, {{0, 4, 4}, 3, 3}, {{0}, 3, 0}, {{4, 0}, 5, 0},
-      {{0, 0}, 0, 0}, {{2, 1}, 0, 1}, {{2, 0}, 0, 2}, {{7, 0}, 0, 3}, {{}, 2, 0}, {{4}, -1, 0}};
+      {{0, 0}, 0, 0}, {{2, 1}, 0, 1}, {{2, 0}, 0, 2}, {{7, 0}, 0, 3},    {{}, 2, 0},        {{4}, -1, 0}};
   for (const auto& [chain, input, expected] : cases) {
     platform::testing::set_caller_chain(chain);
     std::int16_t mode = input;

@@ -24,8 +24,9 @@ TEST(Platform, EveryByteSurvivesAsciiToEbcdicAndBack) {
   platform::convert_codeset(platform::codeset_direction::to_ascii, data);
   EXPECT_EQ(data, bytes);
   // The compile-time literals and the run-time table agree on every character both know.
-  const std::string_view known = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
-                                 "0123456789 .(+&$*);-/,%_>?:#@'=\"";
+  const std::string_view known =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+      "0123456789 .(+&$*);-/,%_>?:#@'=\"";
   for (char c : known) {
     EXPECT_EQ(common::ebcdic::from_ascii(c), static_cast<char>(platform::to_ebcdic(static_cast<std::uint8_t>(c)))) << c;
   }

@@ -1,8 +1,9 @@
 // The Lilian calendar: every day both ways through the core and the services (which makes every leap
 // year and every year's first day a case), the services outside the calendar and the early-period
 // converters outside their window, and the century window of two-digit years.
-#include "common/platform/intrinsics.hpp"
 #include "datetime/calendar.hpp"
+
+#include "common/platform/intrinsics.hpp"
 #include "ovle_test.hpp"
 
 namespace ovle::datetime {
@@ -71,7 +72,8 @@ TEST_F(run_unit, EveryLilianDayConvertsToItsDateAndBack) {
     // Before 1601 the early-period converters do, both ways, in the library's EBCDIC digits.
     LILFUDGE(&in, g, j, &wd);
     ASSERT_EQ(std::string(g, 8) + std::string(j, 7) + wd,
-              digits(gregorian, 8, true) + digits(julian, 7, true) + digits(w.name_weekday, 1, true)) << lilian;
+              digits(gregorian, 8, true) + digits(julian, 7, true) + digits(w.name_weekday, 1, true))
+        << lilian;
     ovle_int4_set(&out, -1);
     PICFUDGE(&out, g, j, "\xC7");  // G
     ASSERT_EQ(ovle_int4_get(&out), lilian) << gregorian;
@@ -107,11 +109,11 @@ TEST_F(run_unit, ServicesOutsideTheCalendarAndTheEarlyPeriod) {
   }
   EXPECT_EQ(lilfudge(79), "1583010115830016");
   const std::tuple<const char*, const char*, char, std::int32_t> cases[] = {
-      {"15821014", "0000000", 'G', 0}, {"16010101", "0000000", 'G', 0}, {"15830101", "1600366", 'G', 79},
+      {"15821014", "0000000", 'G', 0},    {"16010101", "0000000", 'G', 0}, {"15830101", "1600366", 'G', 79},
       {"15830101", "1600366", 'J', 6653}, {"00000000", "1582287", 'J', 0}, {"00000000", "1601001", 'J', 0},
-      {"15830101", "1583001", 'X', 0}, {"15830101", "1583001", 'g', 0}, {"1583 101", "1583001", 'G', 0},
-      {"15830229", "0000000", 'G', 0}, {"15831301", "0000000", 'G', 0}, {"15821032", "0000000", 'G', 0},
-      {"00000000", "1583366", 'J', 0}, {"00000000", "1583000", 'J', 0}, {"00000000", "15830 1", 'J', 0}};
+      {"15830101", "1583001", 'X', 0},    {"15830101", "1583001", 'g', 0}, {"1583 101", "1583001", 'G', 0},
+      {"15830229", "0000000", 'G', 0},    {"15831301", "0000000", 'G', 0}, {"15821032", "0000000", 'G', 0},
+      {"00000000", "1583366", 'J', 0},    {"00000000", "1583000", 'J', 0}, {"00000000", "15830 1", 'J', 0}};
   for (const auto& [g, j, type, lilian] : cases) {
     ovle_int4 out = int4(-99);
     const std::string e = platform::ebcdic_from_ascii(std::string(g) + j + type);
@@ -154,10 +156,11 @@ TEST_F(run_unit, CeescenPlacesTheWindowBeforeTheCurrentYear) {
   set_clock_year(2026);
   EXPECT_EQ(query(nullptr), 80);
   EXPECT_EQ(area_window(), window(80, 1946)) << "the environment's default";
-  const std::array<int, 4> cases[] = {  // clock year, CEESCEN argument, setting, first year of the window
-      {2026, 0, 0, 2026},  {2026, 26, 26, 2000}, {2026, 25, 25, 2001}, {2026, 27, 27, 1999}, {2026, 99, 99, 1927},
-      {2026, 100, 0, 2026}, {2000, 80, 80, 1920}, {2000, 1, 1, 1999}, {2099, 99, 99, 2000}, {2100, 1, 1, 2099},
-      {1999, 100, 0, 1999}};
+  const std::array<int, 4> cases[] = {// clock year, CEESCEN argument, setting, first year of the window
+                                      {2026, 0, 0, 2026},   {2026, 26, 26, 2000}, {2026, 25, 25, 2001},
+                                      {2026, 27, 27, 1999}, {2026, 99, 99, 1927}, {2026, 100, 0, 2026},
+                                      {2000, 80, 80, 1920}, {2000, 1, 1, 1999},   {2099, 99, 99, 2000},
+                                      {2100, 1, 1, 2099},   {1999, 100, 0, 1999}};
   for (const auto& [year, start, setting, first_year] : cases) {
     set_clock_year(year);
     ovle_feedback fc = dirty_feedback();
@@ -189,7 +192,7 @@ TEST_F(run_unit, TwoDigitYearsFallInTheWindow) {
   set_clock_year(2026);
   // CEESCEN argument (-1 keeps the default, 80), the two digits, the year they stand for.
   const std::tuple<int, const char*, int> cases[] = {
-      {-1, "45", 2045}, {-1, "46", 1946}, {-1, "00", 2000}, {-1, "99", 1999}, {0, "25", 2125}, {0, "26", 2026},
+      {-1, "45", 2045}, {-1, "46", 1946}, {-1, "00", 2000}, {-1, "99", 1999},  {0, "25", 2125}, {0, "26", 2026},
       {26, "00", 2000}, {26, "99", 2099}, {27, "99", 1999}, {100, "26", 2026}, {99, "27", 1927}};
   for (const auto& [start, yy, year] : cases) {
     if (start >= 0) set(start, nullptr);

@@ -52,55 +52,96 @@ TEST_F(engine_test, readings_messages_and_which_message_wins) {
     outcome expected;
     char via = 'D';  // D CEEDAYS; I CEECBLDY; 1 and X CEECBLDY with that mode
   } cases[] = {
-      {"16 May        88", "DD Mmmmmmmmmm YY", ok(may_16_1988)}, {"880516204229", "YYMMDDHHMISS", ok(may_16_1988)},
+      {"16 May        88", "DD Mmmmmmmmmm YY", ok(may_16_1988)},
+      {"880516204229", "YYMMDDHHMISS", ok(may_16_1988)},
       {"MON, 5/16/88 08:42 PM", "WWW, ZM/ZD/YY HH:MI AP", ok(may_16_1988)},
       {"Monday, 16 May 1988, 8:42 PM", "Wwwwwwwwwz, DD Mmm YYYY, ZH:MI AP", ok(may_16_1988)},
       // Range limits and calendar validity.
-      {"1582-10-15", "YYYY-MM-DD", ok(1)}, {"1582-10-14", "YYYY-MM-DD", error(2513)},
-      {"9999-12-31", "YYYY-MM-DD", ok(lilian_max)}, {"2000-02-29", "YYYY-MM-DD", ok(152444)},
-      {"1900-02-29", "YYYY-MM-DD", error(2508)}, {"1700-02-29", "YYYY-MM-DD", error(2508)},
-      {"2007-13-01", "YYYY-MM-DD", error(2508)}, {"2007-00-10", "YYYY-MM-DD", error(2508)},
-      {"2007-04-31", "YYYY-MM-DD", error(2508)}, {"2007-04-00", "YYYY-MM-DD", error(2508)},
-      {"2007-01-32", "YYYY-MM-DD", error(2508)}, {"2007-02-99", "YYYY-MM-DD", error(2508)},
-      {"1600366", "YYYYDDD", ok(6653)}, {"1900366", "YYYYDDD", error(2508)}, {"1582287", "YYYYDDD", error(2513)},
-      {"1583001", "YYYYDDD", ok(79)}, {"2007000", "YYYYDDD", error(2508)}, {"2007367", "YYYYDDD", error(2508)},
+      {"1582-10-15", "YYYY-MM-DD", ok(1)},
+      {"1582-10-14", "YYYY-MM-DD", error(2513)},
+      {"9999-12-31", "YYYY-MM-DD", ok(lilian_max)},
+      {"2000-02-29", "YYYY-MM-DD", ok(152444)},
+      {"1900-02-29", "YYYY-MM-DD", error(2508)},
+      {"1700-02-29", "YYYY-MM-DD", error(2508)},
+      {"2007-13-01", "YYYY-MM-DD", error(2508)},
+      {"2007-00-10", "YYYY-MM-DD", error(2508)},
+      {"2007-04-31", "YYYY-MM-DD", error(2508)},
+      {"2007-04-00", "YYYY-MM-DD", error(2508)},
+      {"2007-01-32", "YYYY-MM-DD", error(2508)},
+      {"2007-02-99", "YYYY-MM-DD", error(2508)},
+      {"1600366", "YYYYDDD", ok(6653)},
+      {"1900366", "YYYYDDD", error(2508)},
+      {"1582287", "YYYYDDD", error(2513)},
+      {"1583001", "YYYYDDD", ok(79)},
+      {"2007000", "YYYYDDD", error(2508)},
+      {"2007367", "YYYYDDD", error(2508)},
       // Integer dates from 1 January 1601; the mode "1" asks for a Lilian day.
-      {"1601-01-01", "YYYY-MM-DD", ok(1), 'I'}, {"1600-12-31", "YYYY-MM-DD", error(2513), 'I'},
-      {"2000-01-01", "YYYY-MM-DD", ok(145732), 'I'}, {"9999-12-31", "YYYY-MM-DD", ok(3067671), 'I'},
-      {"1601001", "YYYYDDD", ok(1), 'I'}, {"1600366", "YYYYDDD", error(2513), 'I'},
-      {"2000-01-01", "YYYY-MM-DD", ok(145732), 'X'}, {"1600-12-31", "YYYY-MM-DD", ok(6653), '1'},
-      {"1582-10-14", "YYYY-MM-DD", error(2513), '1'}, {"", "", error(2518), 'I'},
+      {"1601-01-01", "YYYY-MM-DD", ok(1), 'I'},
+      {"1600-12-31", "YYYY-MM-DD", error(2513), 'I'},
+      {"2000-01-01", "YYYY-MM-DD", ok(145732), 'I'},
+      {"9999-12-31", "YYYY-MM-DD", ok(3067671), 'I'},
+      {"1601001", "YYYYDDD", ok(1), 'I'},
+      {"1600366", "YYYYDDD", error(2513), 'I'},
+      {"2000-01-01", "YYYY-MM-DD", ok(145732), 'X'},
+      {"1600-12-31", "YYYY-MM-DD", ok(6653), '1'},
+      {"1582-10-14", "YYYY-MM-DD", error(2513), '1'},
+      {"", "", error(2518), 'I'},
       // One-digit components shift what follows them, when a delimiter or the end follows the token.
-      {"5/15/2007", "MM/DD/YYYY", ok(may_15_2007)}, {"2007-05-5", "YYYY-MM-DD", ok(may_5_2007)}, {"9:30 2007-05-15", "HH:MI YYYY-MM-DD", ok(may_15_2007)},
-      {"May 5, 2007", "Mmmmmmmmmz ZD, YYYY", ok(may_5_2007)}, {"20075-15", "YYYYMMDD", error(2507)},
-      {"20075-15", "YYYYMM-DD", ok(may_15_2007)}, {"2007515", "YYYYMMDD", error(2508)},
-      {"x/15/2007", "MM/DD/YYYY", error(2520)}, {"0/15/2007", "MM/DD/YYYY", error(2508)},
-      {"5/0/2007", "MM/DD/YYYY", error(2508)}, {"2007-15-5x", "YYYY-DD-MM9", ok(may_15_2007)},
+      {"5/15/2007", "MM/DD/YYYY", ok(may_15_2007)},
+      {"2007-05-5", "YYYY-MM-DD", ok(may_5_2007)},
+      {"9:30 2007-05-15", "HH:MI YYYY-MM-DD", ok(may_15_2007)},
+      {"May 5, 2007", "Mmmmmmmmmz ZD, YYYY", ok(may_5_2007)},
+      {"20075-15", "YYYYMMDD", error(2507)},
+      {"20075-15", "YYYYMM-DD", ok(may_15_2007)},
+      {"2007515", "YYYYMMDD", error(2508)},
+      {"x/15/2007", "MM/DD/YYYY", error(2520)},
+      {"0/15/2007", "MM/DD/YYYY", error(2508)},
+      {"5/0/2007", "MM/DD/YYYY", error(2508)},
+      {"2007-15-5x", "YYYY-DD-MM9", ok(may_15_2007)},
       // Names on their first three letters, in any case; the weekday is not compared with the date.
-      {"jan 15 2007", "Mmm DD YYYY", ok(jan_15_2007)}, {"JANUARY 15, 2007", "Mmmmmmmmmz DD, YYYY", ok(jan_15_2007)},
-      {"15.i.2007", "DD.RRRZ.YYYY", ok(jan_15_2007)}, {"V2007-15", "RRRZYYYY-DD", ok(may_15_2007)},
+      {"jan 15 2007", "Mmm DD YYYY", ok(jan_15_2007)},
+      {"JANUARY 15, 2007", "Mmmmmmmmmz DD, YYYY", ok(jan_15_2007)},
+      {"15.i.2007", "DD.RRRZ.YYYY", ok(jan_15_2007)},
+      {"V2007-15", "RRRZYYYY-DD", ok(may_15_2007)},
       {"WED 2007-05-15", "WWW YYYY-MM-DD", ok(may_15_2007)},
       // Leading blanks are skipped unless the picture starts with one.
-      {"   2007-05-15", "YYYY-MM-DD", ok(may_15_2007)}, {" 2007-05-15", " YYYY-MM-DD", ok(may_15_2007)},
-      {"   2007-05-15", " YYYY-MM-DD", error(2520)}, {"          ", "YYYY-MM-DD", error(2520)},
+      {"   2007-05-15", "YYYY-MM-DD", ok(may_15_2007)},
+      {" 2007-05-15", " YYYY-MM-DD", ok(may_15_2007)},
+      {"   2007-05-15", " YYYY-MM-DD", error(2520)},
+      {"          ", "YYYY-MM-DD", error(2520)},
       {"", "YYYY-MM-DD", error(2520)},
       // 2518: no token, no default picture.
-      {"2007-05-15", "", error(2518)}, {"2007-05-15", "          ", error(2518)},
-      {"2007-05-15", "-/", error(2518)}, {"2007-05-15", "yyyy-mm-dd", error(2518)},
+      {"2007-05-15", "", error(2518)},
+      {"2007-05-15", "          ", error(2518)},
+      {"2007-05-15", "-/", error(2518)},
+      {"2007-05-15", "yyyy-mm-dd", error(2518)},
       // 2507: a component not read. Only YYYY and YY are read, and YY only as two digits.
-      {"2007-05", "YYYY-MM", error(2507)}, {"12:30", "HH:MI", error(2507)}, {"AB-03-01", "YY-MM-DD", error(2507)},
-      {"07-03-01", "YYY-MM-DD", error(2507)}, {"7-03-01", "Y-MM-DD", error(2507)},
-      {"2007-03-01", "ZYY-MM-DD", error(2507)}, {"\x0EJJJJ\x0F" "05.15", "\x0EJJJJ\x0FMM.DD", error(2507)},
+      {"2007-05", "YYYY-MM", error(2507)},
+      {"12:30", "HH:MI", error(2507)},
+      {"AB-03-01", "YY-MM-DD", error(2507)},
+      {"07-03-01", "YYY-MM-DD", error(2507)},
+      {"7-03-01", "Y-MM-DD", error(2507)},
+      {"2007-03-01", "ZYY-MM-DD", error(2507)},
+      {"\x0EJJJJ\x0F"
+       "05.15",
+       "\x0EJJJJ\x0FMM.DD", error(2507)},
       // 2520: all read but not numeric, or a zero Julian date.
-      {"2007", "YYYYDDD", error(2520)}, {"2007-O5-15", "YYYY-MM-DD", error(2520)},
-      {"0000000", "YYYYDDD", error(2520)}, {"2007ABC", "YYYYDDD", error(2520)},
+      {"2007", "YYYYDDD", error(2520)},
+      {"2007-O5-15", "YYYY-MM-DD", error(2520)},
+      {"0000000", "YYYYDDD", error(2520)},
+      {"2007ABC", "YYYYDDD", error(2520)},
       // 2517 survives when the date is good; the date checks after it replace it.
-      {"Xyz, 2007-05-15", "Www, YYYY-MM-DD", error(2517)}, {"Foo 1988137", "Mmm YYYYDDD", error(2517)},
-      {"Q    1988137", "RRRZ YYYYDDD", error(2517)}, {"Xyz, 2007-13-15", "Www, YYYY-MM-DD", error(2508)},
-      {"Xyz, 1500-05-15", "Www, YYYY-MM-DD", error(2513)}, {"Foo 15, 2007", "Mmm DD, YYYY", error(2507)},
+      {"Xyz, 2007-05-15", "Www, YYYY-MM-DD", error(2517)},
+      {"Foo 1988137", "Mmm YYYYDDD", error(2517)},
+      {"Q    1988137", "RRRZ YYYYDDD", error(2517)},
+      {"Xyz, 2007-13-15", "Www, YYYY-MM-DD", error(2508)},
+      {"Xyz, 1500-05-15", "Www, YYYY-MM-DD", error(2513)},
+      {"Foo 15, 2007", "Mmm DD, YYYY", error(2507)},
       // The range test comes after the validity tests; 366 in a common year comes first.
-      {"1500-13-01", "YYYY-MM-DD", error(2513)}, {"1582-02-30", "YYYY-MM-DD", error(2513)},
-      {"0000-00-00", "YYYY-MM-DD", error(2513)}, {"1500000", "YYYYDDD", error(2513)},
+      {"1500-13-01", "YYYY-MM-DD", error(2513)},
+      {"1582-02-30", "YYYY-MM-DD", error(2513)},
+      {"0000-00-00", "YYYY-MM-DD", error(2513)},
+      {"1500000", "YYYYDDD", error(2513)},
       {"1500366", "YYYYDDD", error(2508)},
   };
   for (const auto& c : cases) EXPECT_EQ(read(c.date, c.picture, c.via), c.expected) << c.date << " with " << c.picture;
@@ -121,16 +162,17 @@ TEST_F(engine_test, date_services_without_their_arguments) {
     int arguments;
     int output;  // index of the numeric output, -1 for none
     call entry;
-  } entries[] = {
-      {3, 2, [](int m, ovle_feedback* fc) {
-         CEEDAYS(unless(m == 0, g_date), unless(m == 1, g_picture), unless(m == 2, g_out), fc);
-       }},
-      {3, 2, [](int m, ovle_feedback* fc) {
-         CEECBLDY(unless(m == 0, g_date), unless(m == 1, g_picture), unless(m == 2, g_out), fc, nullptr);
-       }},
-      {2, 1, [](int m, ovle_feedback* fc) { CEEDYWK(unless(m == 0, g_in), unless(m == 1, g_out), fc); }},
-      {1, -1, [](int m, ovle_feedback* fc) { CEESCEN(unless(m == 0, g_in), fc); }},
-      {1, 0, [](int m, ovle_feedback* fc) { CEEQCEN(unless(m == 0, g_out), fc); }}};
+  } entries[] = {{3, 2,
+                  [](int m, ovle_feedback* fc) {
+                    CEEDAYS(unless(m == 0, g_date), unless(m == 1, g_picture), unless(m == 2, g_out), fc);
+                  }},
+                 {3, 2,
+                  [](int m, ovle_feedback* fc) {
+                    CEECBLDY(unless(m == 0, g_date), unless(m == 1, g_picture), unless(m == 2, g_out), fc, nullptr);
+                  }},
+                 {2, 1, [](int m, ovle_feedback* fc) { CEEDYWK(unless(m == 0, g_in), unless(m == 1, g_out), fc); }},
+                 {1, -1, [](int m, ovle_feedback* fc) { CEESCEN(unless(m == 0, g_in), fc); }},
+                 {1, 0, [](int m, ovle_feedback* fc) { CEEQCEN(unless(m == 0, g_out), fc); }}};
   for (std::size_t e = 0; e < std::size(entries); ++e) {
     for (int missing = 0; missing < entries[e].arguments; ++missing) {
       ovle_feedback fc = test::dirty_feedback();
@@ -194,7 +236,7 @@ TEST_F(engine_test, ceedays_calls_the_engine_by_name) {
 
 // Random days read back through pictures of every kind of token.
 TEST_F(engine_test, sampled_days_read_back_through_many_pictures) {
-  const char* const months[] = {"JANUARY", "February", "MARCH", "April", "MAY",      "June",
+  const char* const months[] = {"JANUARY", "February", "MARCH",     "April",   "MAY",      "June",
                                 "JULY",    "August",   "SEPTEMBER", "October", "NOVEMBER", "December"};
   const char* const weekdays[] = {"Monday", "TUESDAY", "Wednesday", "THURSDAY", "Friday", "SATURDAY", "Sunday"};
   const char* const roman[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};

@@ -1,8 +1,9 @@
 // The picture-string scan and the bytes of the three shared tables.
+#include "datetime/picture.hpp"
+
 #include <string>
 #include <vector>
 
-#include "datetime/picture.hpp"
 #include "ovle_test.hpp"
 
 namespace ovle::datetime {
@@ -34,17 +35,51 @@ std::string found(std::string_view ascii) {
 
 TEST(PictureScan, EveryTokenWithItsKindAndRecordedLength) {
   const std::string so = "\x0E", si = "\x0F", m19 = std::string(19, 'M');
-  const std::pair<std::string, std::string> tokens[] = {
-      {"YYYY", "Y5@2/4"}, {"YYY", "Y3@2/3"}, {"YY", "Y2@2/2"}, {"Y", "Y1@2/1"}, {"ZYY", "Y4@2/3"},
-      {so + "JJJJ" + si, "Y6@2/6"}, {so + "CCCC" + si, "Y7@2/6"}, {so + "CCCCCCCC" + si, "Y8@2/10"},
-      {"MM", "M1@2/2"}, {"ZM", "M2@2/2"}, {"RRRR", "M3@2/4"}, {"RRRZ", "M4@2/4"}, {"MMM", "M5@2/3"}, {"Mmm", "M6@2/3"},
-      {"MMMM", "M7@2/4"}, {"Mmmm", "M7@2/4"}, {"Mmmmmmmmmm", "M7@2/10"}, {m19 + "M", "M7@2/20"},
-      {"M" + std::string(19, 'm'), "M7@2/20"}, {"MMMZ", "MB@2/4"}, {"Mmmz", "MB@2/4"}, {"MMMMMMMMMZ", "MB@2/10"},
-      {"Mmmmmmmmmz", "MB@2/10"}, {m19 + "Z", "MB@2/20"}, {"DD", "D1@2/2"}, {"ZD", "D2@2/2"}, {"DDD", "D3@2/3"},
-      {"W", "W1@2/2"}, {"WWW", "W2@2/3"}, {"Www", "W3@2/3"}, {"WWWW", "W4@2/4"}, {"Wwwwwwwwww", "W4@2/10"},
-      {"WWWZ", "W8@2/4"}, {"Wwwwwwwwwz", "W8@2/10"}, {"HH", "H1@2/2"}, {"ZH", "H2@2/2"}, {"MI", "I1@2/2"},
-      {"SS", "S1@2/2"}, {"999", "F3@2/3"}, {"99", "F2@2/2"}, {"9", "F1@2/1"}, {"AP", "A1@2/2"}, {"ap", "A2@2/2"},
-      {"A.P.", "A3@2/4"}, {"a.p.", "A4@2/4"}};
+  const std::pair<std::string, std::string> tokens[] = {{"YYYY", "Y5@2/4"},
+                                                        {"YYY", "Y3@2/3"},
+                                                        {"YY", "Y2@2/2"},
+                                                        {"Y", "Y1@2/1"},
+                                                        {"ZYY", "Y4@2/3"},
+                                                        {so + "JJJJ" + si, "Y6@2/6"},
+                                                        {so + "CCCC" + si, "Y7@2/6"},
+                                                        {so + "CCCCCCCC" + si, "Y8@2/10"},
+                                                        {"MM", "M1@2/2"},
+                                                        {"ZM", "M2@2/2"},
+                                                        {"RRRR", "M3@2/4"},
+                                                        {"RRRZ", "M4@2/4"},
+                                                        {"MMM", "M5@2/3"},
+                                                        {"Mmm", "M6@2/3"},
+                                                        {"MMMM", "M7@2/4"},
+                                                        {"Mmmm", "M7@2/4"},
+                                                        {"Mmmmmmmmmm", "M7@2/10"},
+                                                        {m19 + "M", "M7@2/20"},
+                                                        {"M" + std::string(19, 'm'), "M7@2/20"},
+                                                        {"MMMZ", "MB@2/4"},
+                                                        {"Mmmz", "MB@2/4"},
+                                                        {"MMMMMMMMMZ", "MB@2/10"},
+                                                        {"Mmmmmmmmmz", "MB@2/10"},
+                                                        {m19 + "Z", "MB@2/20"},
+                                                        {"DD", "D1@2/2"},
+                                                        {"ZD", "D2@2/2"},
+                                                        {"DDD", "D3@2/3"},
+                                                        {"W", "W1@2/2"},
+                                                        {"WWW", "W2@2/3"},
+                                                        {"Www", "W3@2/3"},
+                                                        {"WWWW", "W4@2/4"},
+                                                        {"Wwwwwwwwww", "W4@2/10"},
+                                                        {"WWWZ", "W8@2/4"},
+                                                        {"Wwwwwwwwwz", "W8@2/10"},
+                                                        {"HH", "H1@2/2"},
+                                                        {"ZH", "H2@2/2"},
+                                                        {"MI", "I1@2/2"},
+                                                        {"SS", "S1@2/2"},
+                                                        {"999", "F3@2/3"},
+                                                        {"99", "F2@2/2"},
+                                                        {"9", "F1@2/1"},
+                                                        {"AP", "A1@2/2"},
+                                                        {"ap", "A2@2/2"},
+                                                        {"A.P.", "A3@2/4"},
+                                                        {"a.p.", "A4@2/4"}};
   for (const auto& [token, entry] : tokens) {
     EXPECT_EQ(found("/" + token + "/"), entry + " |YN" + std::string(token.size() - 1, '.') + "Y") << token;
   }
@@ -70,8 +105,8 @@ TEST(PictureScan, LongestAndLaterTokensWinAsTheGrammarSays) {
       {std::string(99, '-') + "DD", "|" + std::string(100, 'Y')},
   };
   for (const auto& [picture, expected] : cases) EXPECT_EQ(found(picture), expected) << picture;
-  for (std::string_view picture : {"", " ", "-/", "yyyy-mm-dd", "M D", "Mmz", "Mm", "RRR", "ZZ", "A", "a.m.", "JJJJ",
-                                   "CCCC", "\x0E", "\x0EJJJ"}) {
+  for (std::string_view picture :
+       {"", " ", "-/", "yyyy-mm-dd", "M D", "Mmz", "Mm", "RRR", "ZZ", "A", "a.m.", "JJJJ", "CCCC", "\x0E", "\x0EJJJ"}) {
     EXPECT_EQ(found(picture), "|" + std::string(picture.size(), 'Y')) << picture;
   }
 }
@@ -104,16 +139,17 @@ TEST_F(PictureTables, TablesHoldTheScanInPackedZonedAndBinaryForm) {
     flags += f == 'N' ? "D5" : f == 'Y' ? "E8" : "40";
   }
   EXPECT_EQ(hex(t.delimiters.bytes()), "038C" + flags);
-  EXPECT_EQ(hex(t.terms.bytes()), "40000C"
-                                  "F5001300040000"    // year YYYY at 19, binary
-                                  "C2F0F0C8000A0000"  // month B at +008, length 10
-                                  "F1F0F0C500020000"  // day DD at +005
-                                  "F3F0F0C100030000"  // weekday Www at +001
-                                  "F1F0F2C400020000"  // hour HH at +024
-                                  "F1F0F2C70002"      // minute MI at +027
-                                  "F1F0F3C00002"      // second SS at +030
-                                  "F3F0F3C30003"      // fraction 999 at +033
-                                  "F1F0F3C70002");    // meridian AP at +037
+  EXPECT_EQ(hex(t.terms.bytes()),
+            "40000C"
+            "F5001300040000"    // year YYYY at 19, binary
+            "C2F0F0C8000A0000"  // month B at +008, length 10
+            "F1F0F0C500020000"  // day DD at +005
+            "F3F0F0C100030000"  // weekday Www at +001
+            "F1F0F2C400020000"  // hour HH at +024
+            "F1F0F2C70002"      // minute MI at +027
+            "F1F0F3C00002"      // second SS at +030
+            "F3F0F3C30003"      // fraction 999 at +033
+            "F1F0F3C70002");    // meridian AP at +037
   EXPECT_EQ(hex(t.fields.bytes()), repeat("F0", 17) + "A5" + repeat("F0", 7) + repeat("00", 28));
 }
 

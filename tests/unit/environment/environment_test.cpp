@@ -109,13 +109,21 @@ TEST_F(Environment, OvleinitSplitsTheTextAsTheHostAndItsSwitchesSay) {
     const char *options, *user;  // handed to OV-PIPI; null when it was not called
     int ide_asks;                // settings asked of the IDE
   } cases[] = {
-      {b, 0, "ABC/RPTOPTS(ON)", "ABC", "RPTOPTS(ON)", "ABC", 0}, {b, 0, "A/B/C", "A/B", "C", "A/B", 0},
-      {b, 0, "ABC", "ABC", "", "ABC", 0}, {b, 0, "/", "", "", "", 0}, {b, 1, "A/B/C", "A/B/C", "A", "B/C", 0},
-      {b, 1, "X/", "X/", "X", "", 0}, {h_options_first, 0, "RPTOPTS(ON)/ABC", "ABC", "RPTOPTS(ON)", "ABC", 2},
-      {h_options_first, 0, "A/B/C", "B/C", "A", "B/C", 2}, {h_options_first, 0, "ABC", "ABC", "", "ABC", 2},
-      {h_user_first, 0, "A/B/C", "A/B", "C", "A/B", 2}, {h_no_pass, 0, "A/B/C", "A/B", nullptr, nullptr, 1},
-      {h_down, 0, "A/B", "A", nullptr, nullptr, 0}, {h_missing, 0, "A/B", "A", nullptr, nullptr, 0},
-      {q, 0, "A/B", "A", nullptr, nullptr, 0}, {q_le370, 0, "A/B", "A", "B", "A", 0},
+      {b, 0, "ABC/RPTOPTS(ON)", "ABC", "RPTOPTS(ON)", "ABC", 0},
+      {b, 0, "A/B/C", "A/B", "C", "A/B", 0},
+      {b, 0, "ABC", "ABC", "", "ABC", 0},
+      {b, 0, "/", "", "", "", 0},
+      {b, 1, "A/B/C", "A/B/C", "A", "B/C", 0},
+      {b, 1, "X/", "X/", "X", "", 0},
+      {h_options_first, 0, "RPTOPTS(ON)/ABC", "ABC", "RPTOPTS(ON)", "ABC", 2},
+      {h_options_first, 0, "A/B/C", "B/C", "A", "B/C", 2},
+      {h_options_first, 0, "ABC", "ABC", "", "ABC", 2},
+      {h_user_first, 0, "A/B/C", "A/B", "C", "A/B", 2},
+      {h_no_pass, 0, "A/B/C", "A/B", nullptr, nullptr, 1},
+      {h_down, 0, "A/B", "A", nullptr, nullptr, 0},
+      {h_missing, 0, "A/B", "A", nullptr, nullptr, 0},
+      {q, 0, "A/B", "A", nullptr, nullptr, 0},
+      {q_le370, 0, "A/B", "A", "B", "A", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.on) + " " + c.text);

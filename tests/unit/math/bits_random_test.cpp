@@ -135,7 +135,8 @@ TEST_F(run_unit, CeeRan0WalkIsReproducibleUniformAndInRange) {
   }
   EXPECT_TRUE(console.empty());
   std::vector<double> counts(100, 0.0);
-  for (std::size_t i = 0; i < 50000; ++i) counts[static_cast<std::size_t>(first[i] * 100)] += 1;  // before the walk cycles
+  for (std::size_t i = 0; i < 50000; ++i)
+    counts[static_cast<std::size_t>(first[i] * 100)] += 1;  // before the walk cycles
   double chi_square = 0;
   for (const double c : counts) chi_square += (c - 500) * (c - 500) / 500;
   EXPECT_LT(chi_square, 148.23);
@@ -169,7 +170,7 @@ TEST_F(run_unit, CeeRan0SeedLimitsNextSeedAndClockSeed) {
       {seed_for(1), 1.0 / modulus, 0},  // below 10^-8: a next seed of 0, the clock's
       {seed_for(22), 22.0 / modulus, 1},
       {seed_for(modulus - 1), (modulus - 1.0) / modulus, 99999999},
-      {seed_for(924144827), 924144827.0 / modulus, 43033846},  // 0.43033846999999997
+      {seed_for(924144827), 924144827.0 / modulus, 43033846},    // 0.43033846999999997
       {seed_for(2080996093), 2080996093.0 / modulus, 96903931},  // 0.96903931999999993
   };
   for (const auto& r : rows) {
@@ -178,7 +179,8 @@ TEST_F(run_unit, CeeRan0SeedLimitsNextSeedAndClockSeed) {
     EXPECT_EQ(d.random_no, r.random_no) << r.seed;
     EXPECT_EQ(d.seed, r.next) << r.seed;
   }
-  for (const auto& [now, clock] : {std::pair{"2026120515300000+0000", 515300000ULL}, {"2026123123595999+0100", 3123595999ULL}}) {
+  for (const auto& [now, clock] :
+       {std::pair{"2026120515300000+0000", 515300000ULL}, {"2026123123595999+0100", 3123595999ULL}}) {
     setenv("OVLE_CURRENT_DATE", now, 1);
     const draw d = ceeran0(0);
     EXPECT_TRUE(is_success(d.fc)) << now;
@@ -194,10 +196,14 @@ double stand_in_value = 0;
 double stand_in(std::int64_t) noexcept { return stand_in_value; }
 
 TEST_F(run_unit, CeeRan0ReportsAValueOutOfRange) {
-  const std::pair<double, const char*> rows[] = {
-      {0.0, "              0.0000"}, {1.0, "              1.0000"}, {-0.5, "             -0.5000"},
-      {1.99999, "              1.9999"}, {12345678901234567.0, " 45678901234568.0000"},
-      {-99999999999999.0, "-99999999999999.0000"}, {std::nan(""), "                 NaN"}, {-HUGE_VAL, "           -Infinity"}};
+  const std::pair<double, const char*> rows[] = {{0.0, "              0.0000"},
+                                                 {1.0, "              1.0000"},
+                                                 {-0.5, "             -0.5000"},
+                                                 {1.99999, "              1.9999"},
+                                                 {12345678901234567.0, " 45678901234568.0000"},
+                                                 {-99999999999999.0, "-99999999999999.0000"},
+                                                 {std::nan(""), "                 NaN"},
+                                                 {-HUGE_VAL, "           -Infinity"}};
   for (const auto& [value, edited] : rows) {
     console.clear();
     stand_in_value = value;

@@ -27,7 +27,8 @@ using value_of = std::conditional_t<std::is_same_v<P, ovle_int4>, std::int32_t, 
 
 template <typename P>
 P item(value_of<P> v) {
-  if constexpr (std::is_same_v<P, ovle_int4>) return int4(v); else return v;
+  if constexpr (std::is_same_v<P, ovle_int4>) return int4(v);
+  else return v;
 }
 
 template <typename R>
@@ -46,7 +47,8 @@ answer<R> run(Entry entry) {
   std::memset(&r, 0x5A, sizeof r);
   answer<R> a{{}, dirty_feedback()};
   EXPECT_EQ(entry(omit_feedback ? nullptr : &a.fc, &r), 0);
-  if constexpr (std::is_same_v<R, ovle_int4>) a.value = ovle_int4_get(&r); else a.value = r;
+  if constexpr (std::is_same_v<R, ovle_int4>) a.value = ovle_int4_get(&r);
+  else a.value = r;
   return a;
 }
 
@@ -103,6 +105,7 @@ struct family {
 
 using ld = long double;
 constexpr double trig4 = 823549, trig8 = 3.5371188E15;
+// clang-format off
 const family families[] = {
     {"SQT", CEESSSQT, CEESDSQT, [](ld x) { return std::sqrt(x); }, sqt_fails, domain::positive, 0, 0, 1e-3, 1e6, 1},
     {"LOG", CEESSLOG, CEESDLOG, [](ld x) { return std::log(x); }, log_fails, domain::positive, 0, 0, 1e-3, 1e6, 1.5},
@@ -120,6 +123,7 @@ const family families[] = {
     {"ATH", CEESSATH, CEESDATH, [](ld x) { return std::atanh(x); }, trig_fails, domain::below_limit, 1, 1, -0.999, 0.999, 2.5},
     {"ATN", CEESSATN, CEESDATN, [](ld x) { return std::atan(x); }, {}, domain::none, 0, 0, -1e3, 1e3, 1.5},
 };
+// clang-format on
 
 // Each limit in the argument's format and its neighbours, on both sides of zero, and NaN: inside,
 // success and the reference within 2 ulp; outside, the family's condition and the result +0.
@@ -177,6 +181,7 @@ edge row(const char* what, const answer<R>& a, double expected, maybe fails = {}
 std::vector<edge> edge_cases() {
   const double inf = HUGE_VAL, nan = std::nan(""), tiny = std::numeric_limits<double>::denorm_min();
   constexpr std::int32_t min = INT32_MIN, max = INT32_MAX;
+  // clang-format off
   return {
       // The cases the service definitions single out.
       row("DSQT(0)", call(CEESDSQT, 0), 0, sqt_fails), row("DSQT(4)", call(CEESDSQT, 4), 2),
@@ -215,6 +220,7 @@ std::vector<edge> edge_cases() {
       row("IDIM(max,min)", call(CEESIDIM, max, min), 1), row("IXPI(-1,max)", call(CEESIXPI, -1, max), -1),
       row("IXPI(min,2)", call(CEESIXPI, min, 2), min, ixpi_fails),
   };
+  // clang-format on
 }
 
 // The results, and the feedback codes with the facility ID in the caller's code set.
@@ -223,7 +229,8 @@ void check_edge_cases(const char* facility) {
     condition_view expected = r.fails ? ascii(*r.fails) : view(ovle_feedback{});
     if (r.fails) expected.facility = facility;
     EXPECT_TRUE(omit_feedback || view(r.fc) == expected) << r.what << " " << view(r.fc);
-    EXPECT_TRUE(r.got == r.expected || std::fabs(r.got - r.expected) <= 2 * ulp_of<double>(r.expected)) << r.what << " = " << r.got;
+    EXPECT_TRUE(r.got == r.expected || std::fabs(r.got - r.expected) <= 2 * ulp_of<double>(r.expected))
+        << r.what << " = " << r.got;
     EXPECT_FALSE(r.expected == 0 && std::signbit(r.got)) << r.what << " = -0";
   }
 }
@@ -245,16 +252,36 @@ TEST_F(run_unit, EdgeCasesForAnEbcdicCallerAndWithoutAFeedbackCode) {
 template <typename T>
 void check_special_operands() {
   using lim = std::numeric_limits<T>;
-  const auto pick = [](auto s, auto d) { if constexpr (sizeof(T) == 4) return s; else return d; };
-  std::vector<std::pair<unary<T>, maybe>> unaries = {
-      {pick(CEESSABS, CEESDABS), {}}, {pick(CEESSINT, CEESDINT), {}}, {pick(CEESSNWN, CEESDNWN), {}}, {pick(CEESSTNH, CEESDTNH), {}}};
+  const auto pick = [](auto s, auto d) {
+    if constexpr (sizeof(T) == 4) return s;
+    else return d;
+  };
+  std::vector<std::pair<unary<T>, maybe>> unaries = {{pick(CEESSABS, CEESDABS), {}},
+                                                     {pick(CEESSINT, CEESDINT), {}},
+                                                     {pick(CEESSNWN, CEESDNWN), {}},
+                                                     {pick(CEESSTNH, CEESDTNH), {}}};
   for (const family& f : families) unaries.push_back({pick(f.s, f.d), f.rule == domain::none ? maybe{} : f.fails});
-  const std::pair<binary<T>, maybe> binaries[] = {
-      {pick(CEESSAT2, CEESDAT2), at2_fails}, {pick(CEESSDIM, CEESDDIM), {}}, {pick(CEESSMOD, CEESDMOD), mod_fails},
-      {pick(CEESSSGN, CEESDSGN), {}}, {pick(CEESSXPS, CEESDXPD), {}}};
-  const T specials[] = {lim::quiet_NaN(), -lim::quiet_NaN(), lim::infinity(), -lim::infinity(), T{0}, -T{0},
-                        lim::denorm_min(), -lim::denorm_min(), lim::max(), lim::lowest(), T{1}, T{-1},
-                        T{0.5}, T{-2.5}, T{100}, T{-1e4}};
+  const std::pair<binary<T>, maybe> binaries[] = {{pick(CEESSAT2, CEESDAT2), at2_fails},
+                                                  {pick(CEESSDIM, CEESDDIM), {}},
+                                                  {pick(CEESSMOD, CEESDMOD), mod_fails},
+                                                  {pick(CEESSSGN, CEESDSGN), {}},
+                                                  {pick(CEESSXPS, CEESDXPD), {}}};
+  const T specials[] = {lim::quiet_NaN(),
+                        -lim::quiet_NaN(),
+                        lim::infinity(),
+                        -lim::infinity(),
+                        T{0},
+                        -T{0},
+                        lim::denorm_min(),
+                        -lim::denorm_min(),
+                        lim::max(),
+                        lim::lowest(),
+                        T{1},
+                        T{-1},
+                        T{0.5},
+                        T{-2.5},
+                        T{100},
+                        T{-1e4}};
   const auto check = [](const answer<T>& a, const maybe& fails, bool nan, bool one, const std::string& what) {
     EXPECT_FALSE(std::isnan(a.value)) << what;
     if (is_success(a.fc)) {
@@ -266,7 +293,8 @@ void check_special_operands() {
   };
   for (const T x : specials) {
     for (std::size_t e = 0; e < std::size(unaries); ++e) {
-      check(call(unaries[e].first, x), unaries[e].second, std::isnan(x), true, "unary " + std::to_string(e) + "(" + std::to_string(x) + ")");
+      check(call(unaries[e].first, x), unaries[e].second, std::isnan(x), true,
+            "unary " + std::to_string(e) + "(" + std::to_string(x) + ")");
     }
     for (std::size_t e = 0; e < std::size(binaries); ++e) {
       for (const T y : specials) {
@@ -337,17 +365,21 @@ void check_powers(const char* name, T (*compute)(T, T), bool integral_exponent) 
     if (std::fabs(t) > (std::is_same_v<T, float> ? 37.0 : 300.0)) continue;  // within the format
     const long double exact = std::pow(static_cast<long double>(x), static_cast<long double>(y));
     const double got = static_cast<double>(compute(x, y));
-    const double bound = power_bound(t) * (1 + u_of<T>) + (std::is_same_v<T, float> ? u_of<T> : 0);
+    const double bound = power_bound(t) * (1 + u_of<T>)+(std::is_same_v<T, float> ? u_of<T> : 0);
     ASSERT_LE(static_cast<double>(std::fabs((got - exact) / exact)), bound) << name << "(" << x << ", " << y << ")";
     ++checked;
   }
 }
 
 TEST_F(run_unit, PowersWithinTheLogarithmBound) {
-  check_powers<double>("DXPD", [](double x, double y) { return call(CEESDXPD, x, y).value; }, false);
-  check_powers<float>("SXPS", [](float x, float y) { return call(CEESSXPS, x, y).value; }, false);
-  check_powers<double>("DXPI", [](double x, double y) { return call(CEESDXPI, x, static_cast<std::int32_t>(y)).value; }, true);
-  check_powers<float>("SXPI", [](float x, float y) { return call(CEESSXPI, x, static_cast<std::int32_t>(y)).value; }, true);
+  check_powers<double>(
+      "DXPD", [](double x, double y) { return call(CEESDXPD, x, y).value; }, false);
+  check_powers<float>(
+      "SXPS", [](float x, float y) { return call(CEESSXPS, x, y).value; }, false);
+  check_powers<double>(
+      "DXPI", [](double x, double y) { return call(CEESDXPI, x, static_cast<std::int32_t>(y)).value; }, true);
+  check_powers<float>(
+      "SXPI", [](float x, float y) { return call(CEESSXPI, x, static_cast<std::int32_t>(y)).value; }, true);
   // Integral powers of ten are exact (log10(10) is 1 and the power of ten is exact up to 22).
   for (int n = -22; n <= 22; ++n) {
     const double exact = std::strtod(("1e" + std::to_string(n)).c_str(), nullptr);
@@ -395,7 +427,8 @@ template <typename T>
 void check_series(unary<T> snh, unary<T> csh, unary<T> tnh) {
   std::vector<double> points;
   for (int i = -2000; i <= 2000; ++i) points.push_back(175.366 * i / 2000.0);
-  for (int e = -300; e <= 0; ++e) points.insert(points.end(), {1.2345 * std::pow(10.0, e / 10.0), -1.2345 * std::pow(10.0, e / 10.0)});
+  for (int e = -300; e <= 0; ++e)
+    points.insert(points.end(), {1.2345 * std::pow(10.0, e / 10.0), -1.2345 * std::pow(10.0, e / 10.0)});
   constexpr double max = std::numeric_limits<T>::max();
   for (const double xd : points) {
     const T x = static_cast<T>(xd);
@@ -412,7 +445,9 @@ void check_series(unary<T> snh, unary<T> csh, unary<T> tnh) {
       }
       const long double error = std::fabs(got - sign_of * s.included) / s.included;
       EXPECT_LE(static_cast<double>(error), s.bound) << name << " = " << got;
-      EXPECT_LE(static_cast<double>(std::fabs((got - exact) / exact)), s.bound + static_cast<double>(s.cut / s.included)) << name;
+      EXPECT_LE(static_cast<double>(std::fabs((got - exact) / exact)),
+                s.bound + static_cast<double>(s.cut / s.included))
+          << name;
     };
     check(snh, "SNH", odd, sign, std::sinh(lx));
     check(csh, "CSH", even, 1.0L, std::cosh(lx));
@@ -423,7 +458,8 @@ void check_series(unary<T> snh, unary<T> csh, unary<T> tnh) {
       continue;
     }
     const long double ratio = sign * odd.included / even.included;
-    EXPECT_LE(static_cast<double>(std::fabs((got - ratio) / ratio)), odd.bound + even.bound + u_of<T>) << "TNH = " << got;
+    EXPECT_LE(static_cast<double>(std::fabs((got - ratio) / ratio)), odd.bound + even.bound + u_of<T>)
+        << "TNH = " << got;
   }
 }
 
@@ -447,7 +483,8 @@ TEST_F(run_unit, OneCallFunctionsAgainstExtendedReferences) {
       const float xs = static_cast<float>(x);
       EXPECT_TRUE(within(call(f.d, x).value, f.reference(x), f.ulps + 0.5)) << "D" << f.name << "(" << x << ")";
       const long double exact4 = f.reference(xs);
-      EXPECT_LE(std::fabs(call(f.s, xs).value - exact4), ulp_of<float>(static_cast<double>(exact4))) << "S" << f.name << "(" << xs << ")";
+      EXPECT_LE(std::fabs(call(f.s, xs).value - exact4), ulp_of<float>(static_cast<double>(exact4)))
+          << "S" << f.name << "(" << xs << ")";
     }
   }
   std::uniform_real_distribution<double> plane(-100, 100);
@@ -475,9 +512,11 @@ TEST_F(run_unit, ModuloIsTheFloorRemainderRoundedOnce) {
     const std::int32_t a4 = any(random), b4 = i % 2 ? any(random) : small(random) / (i % 7 + 1);
     const std::int32_t a2 = small(random), b2 = small(random) / (i % 7 + 1);
     if (b == 0 || b4 == 0 || b2 == 0) continue;
-    EXPECT_EQ(call(CEESDMOD, static_cast<double>(a), static_cast<double>(b)).value, static_cast<double>(floor_mod(a, b)));
+    EXPECT_EQ(call(CEESDMOD, static_cast<double>(a), static_cast<double>(b)).value,
+              static_cast<double>(floor_mod(a, b)));
     EXPECT_EQ(call(CEESIMOD, a4, b4).value, floor_mod(a4, b4)) << a4 << " mod " << b4;
-    EXPECT_EQ(call(CEESSMOD, static_cast<float>(a2), static_cast<float>(b2)).value, static_cast<float>(floor_mod(a2, b2)));
+    EXPECT_EQ(call(CEESSMOD, static_cast<float>(a2), static_cast<float>(b2)).value,
+              static_cast<float>(floor_mod(a2, b2)));
   }
   std::uniform_real_distribution<double> dividend(-1000, 1000), divisor_log(0, 2);
   for (int i = 0; i < 20000; ++i) {
@@ -502,7 +541,8 @@ TEST_F(run_unit, RoundingPropertiesOverSweeps) {
   }
   const auto check = [](double x, double nwn, double trunc, std::int32_t nin) {
     EXPECT_EQ(nwn, std::floor(nwn)) << x;
-    EXPECT_TRUE(std::fabs(nwn - x) < 0.5 || (std::fabs(nwn - x) == 0.5 && std::fabs(nwn) > std::fabs(x))) << x << " " << nwn;
+    EXPECT_TRUE(std::fabs(nwn - x) < 0.5 || (std::fabs(nwn - x) == 0.5 && std::fabs(nwn) > std::fabs(x)))
+        << x << " " << nwn;
     EXPECT_TRUE(trunc == std::floor(trunc) && std::fabs(x - trunc) < 1 && std::fabs(trunc) <= std::fabs(x)) << x;
     EXPECT_TRUE(std::fabs(nwn) >= 0x1p31 || nin == nwn) << x;
   };
