@@ -15,17 +15,15 @@ namespace {
 
 using namespace ovle::datetime;
 
-bool known_message(int message) {
-  switch (message) {
-    case 0:
-    case message::component_missing:
-    case message::invalid_date:
-    case message::out_of_range:
-    case message::name_unknown:
-    case message::no_token:
-    case message::not_numeric: return true;
-    default: return false;
+// The engine's conditions: the severity-3 date conditions of the table.
+bool known_condition(const ovle::common::condition* c) {
+  namespace conditions = ovle::common::conditions;
+  for (const auto* known :
+       {&conditions::date_component_missing, &conditions::date_invalid, &conditions::date_out_of_range,
+        &conditions::date_name_unknown, &conditions::picture_no_token, &conditions::date_not_numeric}) {
+    if (c == known) return true;
   }
+  return c == nullptr;
 }
 
 void check(bool condition) {
@@ -51,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const century_start window{{'\xF1', '\xF9'}, {'\xF4', '\xF6'}};  // 1946
   const engine_result r = read_date(date, picture, lilian ? engine_mode::lilian : engine_mode::integer_date, window,
                                     picture_tables::attach());
-  check(known_message(r.message));
-  check(r.message != 0 ? r.value == 0 : r.value >= 1 && r.value <= 3'074'324);
+  check(known_condition(r.failure));
+  check(r.failure != nullptr ? r.value == 0 : r.value >= 1 && r.value <= 3'074'324);
 
   return 0;
 }

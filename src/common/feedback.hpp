@@ -1,4 +1,4 @@
-// The 16-byte feedback code (condition token) and the conditions the services store in it.
+// The 16-byte feedback code (condition token); the conditions themselves are in conditions.def.
 #pragma once
 
 #include <array>
@@ -28,15 +28,6 @@ struct condition {
 
 inline constexpr std::array<char, 3> facility_cee{'\xC3', '\xC5', '\xC5'};
 inline constexpr std::array<char, 3> facility_ovx{'\xD6', '\xE5', '\xE7'};
-
-// A Language Environment condition, facility "CEE".
-constexpr condition cee(std::int16_t severity, std::int16_t message, std::uint8_t control = 1) noexcept {
-  return {severity, message, control, facility_cee};
-}
-
-// The library's own condition: severity 4, message 9999, X'60', facility "OVX". Also what a call
-// with a missing required argument returns.
-inline constexpr condition ovx_condition{4, 9999, 0, facility_ovx};
 
 // A view of the caller's (or the scratch) 16 bytes.
 class feedback_code {

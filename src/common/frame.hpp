@@ -23,6 +23,7 @@
 #include <optional>
 #include <string_view>
 
+#include "common/conditions.hpp"
 #include "common/feedback.hpp"
 #include "common/ov_le_external.hpp"
 #include "common/platform/cob_bridge.hpp"
@@ -114,7 +115,7 @@ class service_frame {
   bool require(std::initializer_list<required_argument> arguments) noexcept {
     for (const required_argument& a : arguments) {
       if (!args_.present(a.index, a.address)) {
-        fc_.set(ovx_condition);
+        fc_.set(conditions::ovx_not_supported);
         return false;
       }
     }
@@ -151,7 +152,7 @@ class service_frame {
     try {
       body();
     } catch (...) {
-      fc_.set(ovx_condition);
+      fc_.set(conditions::ovx_not_supported);
     }
   }
 

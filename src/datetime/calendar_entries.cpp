@@ -28,7 +28,7 @@ extern "C" int CEEDYWK(const ovle_int4* lilian, ovle_int4* day, ovle_feedback* f
     const std::int32_t n = common::load_int4(lilian);
     if (!datetime::is_valid_lilian(n)) {
       common::store_int4(day, 0);
-      f.fail(common::cee(3, 2512));
+      f.fail(common::conditions::lilian_out_of_range);
       return;
     }
     common::store_int4(day, datetime::service_day_of_week(n));

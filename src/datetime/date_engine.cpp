@@ -14,6 +14,7 @@
 namespace ovle::datetime {
 namespace {
 
+namespace conditions = common::conditions;
 using common::ebcdic::blank;
 using common::ebcdic::from_ascii;
 
@@ -109,17 +110,17 @@ class engine {
     std::ranges::fill(fields.gregorian(), not_read);
     std::ranges::fill(fields.julian(), not_read);
 
-    if (!recorded_.has_token) return {0, message::no_token};
+    if (!recorded_.has_token) return {0, &conditions::picture_no_token};
 
     const auto& ordered = recorded_.order;
     for (std::size_t i = 0; i < ordered.count; ++i) extract(ordered.items[i]);
 
     const std::int32_t value = scan_[component::day].kind == '3' ? julian_date() : gregorian_date();
-    return message_ != 0 ? engine_result{0, message_} : engine_result{value, 0};
+    return failure_ != nullptr ? engine_result{0, failure_} : engine_result{value, nullptr};
   }
 
  private:
-  void set(std::int16_t message) noexcept { message_ = message; }
+  void set(const common::condition* c) noexcept { failure_ = c; }
 
   void extract(component c) noexcept {
     const term& t = scan_[c];
@@ -132,10 +133,10 @@ class engine {
           const char* f = work_.field(t.position);
           std::memcpy(fields.julian_day().data(), f, 3);
           const int ddd = digits_value(f, 3);
-          if (ddd <= 0 || ddd > 366) set(message::invalid_date);
+          if (ddd <= 0 || ddd > 366) set(&conditions::date_invalid);
         } else if (read_numeric(t, fields.day()) == numeric::two_digits) {
           const int day = digits_value(fields.day().data(), 2);
-          if (day == 0 || day > 31) set(message::invalid_date);
+          if (day == 0 || day > 31) set(&conditions::date_invalid);
         }
         break;
       case component::weekday: extract_weekday(t); break;
@@ -184,7 +185,7 @@ class engine {
           if (std::memcmp(names::roman_months.entry(i).data(), numeral.data(), 4) == 0) m = i;
         }
         if (m == 0) {
-          set(message::name_unknown);
+          set(&conditions::date_name_unknown);
           return;
         }
         store_two_digits(month, static_cast<int>(m));
@@ -196,7 +197,7 @@ class engine {
       default: {
         const std::size_t m = match_name(f, names::months_upper, 12);
         if (m == 0) {
-          set(message::name_unknown);
+          set(&conditions::date_name_unknown);
           return;
         }
         store_two_digits(month, static_cast<int>(m));
@@ -210,7 +211,7 @@ class engine {
   void extract_weekday(const term& t) noexcept {
     const std::size_t w = match_name(work_.field(t.position), names::weekdays_upper, 7);
     if (w == 0) {
-      set(message::name_unknown);
+      set(&conditions::date_name_unknown);
       return;
     }
     const std::size_t letters = names::weekdays_upper.length(w);
@@ -242,7 +243,7 @@ class engine {
   // date is not a number.
   void missing_or_not_numeric(std::span<const char> digits) noexcept {
     const bool unread = std::ranges::find(digits, not_read) != digits.end();
-    set(unread ? message::component_missing : message::not_numeric);
+    set(unread ? &conditions::date_component_missing : &conditions::date_not_numeric);
   }
 
   std::int32_t julian_date() noexcept {
@@ -257,9 +258,9 @@ class engine {
     }
     const int value = year * 1000 + ddd;
     if (ddd > 365 && !is_leap_year(year)) {
-      set(message::invalid_date);
+      set(&conditions::date_invalid);
     } else if (value < (mode_ == engine_mode::lilian ? 1582288 : 1601001)) {
-      set(message::out_of_range);
+      set(&conditions::date_out_of_range);
     } else if (ddd >= 1 && ddd <= 366) {
       const std::int32_t lilian = lilian_from_julian(year, ddd);
       return mode_ == engine_mode::lilian ? lilian : lilian - lilian_of_1600_12_31;
@@ -278,16 +279,16 @@ class engine {
     }
     bool valid = true;
     if (month == 0 || month > 12) {
-      set(message::invalid_date);
+      set(&conditions::date_invalid);
       valid = false;
     } else if (day == 0 || day > days_in_month(year, month)) {
-      set(message::invalid_date);
+      set(&conditions::date_invalid);
       valid = false;
     }
     // The range test comes after the validity tests and wins over them.
     const int value = year * 10000 + month * 100 + day;
     if (value < (mode_ == engine_mode::lilian ? 15821015 : 16010101)) {
-      set(message::out_of_range);
+      set(&conditions::date_out_of_range);
       return 0;
     }
     if (!valid) return 0;
@@ -302,7 +303,7 @@ class engine {
   work_date work_;
   const recorded_picture& recorded_;
   const picture_scan& scan_;
-  std::int16_t message_ = 0;
+  const common::condition* failure_ = nullptr;
 };
 
 }  // namespace

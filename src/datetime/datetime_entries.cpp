@@ -26,7 +26,7 @@ extern "C" int CEESCEN(const ovle_int4* century_start, ovle_feedback* fc) noexce
     if (!f.require({{0, century_start}})) return;
     const std::int32_t start = common::load_int4(century_start);
     if (start < 0 || start > 100) {
-      f.fail({3, 9999, 0, common::facility_ovx});
+      f.fail(common::conditions::century_window_invalid);
       return;
     }
     f.area().set_century_window(start, platform::current_year());
@@ -60,7 +60,7 @@ void run_engine(common::service_frame& f, std::string_view date, std::string_vie
   common::ensure_environment(f.area());
   const auto r = datetime::read_date(date, picture, mode, window_of(f.area()), datetime::picture_tables::attach());
   common::store_int4(result, r.value);
-  if (r.message != 0) f.fail(common::cee(3, r.message));
+  if (r.failure != nullptr) f.fail(*r.failure);
 }
 
 }  // namespace
@@ -104,7 +104,7 @@ extern "C" int CEEDAYS(const ovle_vstring* date, const ovle_vstring* picture, ov
       platform::console_line("Unable to reach CEECBLDY");
       platform::console_line("  When CALLed by CEEDAYS");
       common::store_int4(lilian, 0);
-      f.fail(common::ovx_condition);
+      f.fail(common::conditions::ovx_not_supported);
       return;
     }
     if (found == reinterpret_cast<platform::program_address>(&CEECBLDY)) {

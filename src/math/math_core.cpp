@@ -214,49 +214,49 @@ std::pair<T, T> hyperbolic_sums(T x) noexcept {
 // The functions of one argument that the C library evaluates in one call, each behind its check.
 template <typename T>
 outcome<T> square_root(T x) noexcept {
-  return evaluated(x, x > 0, square_root_domain, [](double v) { return std::sqrt(v); });
+  return evaluated(x, x > 0, conditions::square_root_domain, [](double v) { return std::sqrt(v); });
 }
 template <typename T>
 outcome<T> natural_log(T x) noexcept {
-  return evaluated(x, x > 0, logarithm_domain, [](double v) { return std::log(v); });
+  return evaluated(x, x > 0, conditions::logarithm_domain, [](double v) { return std::log(v); });
 }
 template <typename T>
 outcome<T> common_log(T x) noexcept {
-  return evaluated(x, x > 0, logarithm_domain, [](double v) { return std::log10(v); });
+  return evaluated(x, x > 0, conditions::logarithm_domain, [](double v) { return std::log10(v); });
 }
 template <typename T>
 outcome<T> binary_log(T x) noexcept {
-  return evaluated(x, x > 0, logarithm_domain, [](double v) { return std::log10(v) * log2_of_10; });
+  return evaluated(x, x > 0, conditions::logarithm_domain, [](double v) { return std::log10(v) * log2_of_10; });
 }
 template <typename T>
 outcome<T> exponential(T x) noexcept {
-  return evaluated(x, within(x, exponential_limit), exponential_domain, [](double v) { return std::exp(v); });
+  return evaluated(x, within(x, exponential_limit), conditions::exponential_domain, [](double v) { return std::exp(v); });
 }
 template <typename T>
 outcome<T> sine(T x) noexcept {
-  return evaluated(x, within(x, trigonometric_limit<T>), trigonometric_domain, [](double v) { return std::sin(v); });
+  return evaluated(x, within(x, trigonometric_limit<T>), conditions::trigonometric_domain, [](double v) { return std::sin(v); });
 }
 template <typename T>
 outcome<T> cosine(T x) noexcept {
-  return evaluated(x, within(x, trigonometric_limit<T>), trigonometric_domain, [](double v) { return std::cos(v); });
+  return evaluated(x, within(x, trigonometric_limit<T>), conditions::trigonometric_domain, [](double v) { return std::cos(v); });
 }
 template <typename T>
 outcome<T> tangent(T x) noexcept {
-  return evaluated(x, within(x, trigonometric_limit<T>), trigonometric_domain, [](double v) { return std::tan(v); });
+  return evaluated(x, within(x, trigonometric_limit<T>), conditions::trigonometric_domain, [](double v) { return std::tan(v); });
 }
 // Cotangent of 0 has no value: it fails like an argument beyond the limit.
 template <typename T>
 outcome<T> cotangent(T x) noexcept {
-  return evaluated(x, x != 0 && within(x, trigonometric_limit<T>), trigonometric_domain,
+  return evaluated(x, x != 0 && within(x, trigonometric_limit<T>), conditions::trigonometric_domain,
                    [](double v) { return 1.0 / std::tan(v); });
 }
 template <typename T>
 outcome<T> arcsine(T x) noexcept {
-  return evaluated(x, within(x, 1.0), hyperbolic_domain, [](double v) { return std::asin(v); });
+  return evaluated(x, within(x, 1.0), conditions::hyperbolic_domain, [](double v) { return std::asin(v); });
 }
 template <typename T>
 outcome<T> arccosine(T x) noexcept {
-  return evaluated(x, within(x, 1.0), hyperbolic_domain, [](double v) { return std::acos(v); });
+  return evaluated(x, within(x, 1.0), conditions::hyperbolic_domain, [](double v) { return std::acos(v); });
 }
 template <typename T>
 outcome<T> arctangent(T x) noexcept {
@@ -264,18 +264,18 @@ outcome<T> arctangent(T x) noexcept {
 }
 template <typename T>
 outcome<T> inverse_hyperbolic_tangent(T x) noexcept {
-  return evaluated(x, std::fabs(x) < T{1}, trigonometric_domain, [](double v) { return std::atanh(v); });
+  return evaluated(x, std::fabs(x) < T{1}, conditions::trigonometric_domain, [](double v) { return std::atanh(v); });
 }
 
 template <typename T>
 outcome<T> hyperbolic_sine(T x) noexcept {
-  if (!within(x, hyperbolic_limit)) return failed<T>(hyperbolic_domain);
+  if (!within(x, hyperbolic_limit)) return failed<T>(conditions::hyperbolic_domain);
   return computed(hyperbolic_series(x, x, 3));
 }
 
 template <typename T>
 outcome<T> hyperbolic_cosine(T x) noexcept {
-  if (!within(x, hyperbolic_limit)) return failed<T>(hyperbolic_domain);
+  if (!within(x, hyperbolic_limit)) return failed<T>(conditions::hyperbolic_domain);
   return computed(hyperbolic_series(x, T{1}, 2));
 }
 
@@ -312,7 +312,7 @@ outcome<std::int32_t> nearest_integer(T x) noexcept {
 
 template <typename T>
 outcome<T> arctangent2(T x1, T x2) noexcept {
-  if ((x1 == 0 && x2 == 0) || std::isnan(x1) || std::isnan(x2)) return failed<T>(arctangent2_domain);
+  if ((x1 == 0 && x2 == 0) || std::isnan(x1) || std::isnan(x2)) return failed<T>(conditions::arctangent2_domain);
   return computed_from<T>(std::atan2(static_cast<double>(x1), static_cast<double>(x2)));
 }
 
@@ -336,7 +336,7 @@ outcome<std::int32_t> int_power(std::int32_t x, std::int32_t n) noexcept {
   for (std::int32_t i = 1; i < n; ++i) {
     const std::int64_t product = result * x;  // |result| < 2**31 and |x| <= 2**31: no overflow
     if (product >= limit || product <= -limit) {
-      return failed(integer_power_overflow, static_cast<std::int32_t>(result));
+      return failed(conditions::integer_power_overflow, static_cast<std::int32_t>(result));
     }
     result = product;
   }
@@ -376,13 +376,13 @@ outcome<T> positive_difference(T x1, T x2) noexcept {
 template <typename T>
 outcome<T> modulo(T x1, T x2) noexcept {
   if constexpr (std::is_integral_v<T>) {
-    if (x2 == 0) return failed<T>(modulo_domain);
+    if (x2 == 0) return failed<T>(conditions::modulo_domain);
     return computed(static_cast<T>(platform::intrinsic::mod(x1, x2)));
   } else {
-    if (x2 == 0) return failed<T>(modulo_domain);
+    if (x2 == 0) return failed<T>(conditions::modulo_domain);
     // fmod is exact; moving it to the sign of x2 is the one rounding.
     double r = std::fmod(static_cast<double>(x1), static_cast<double>(x2));
-    if (std::isnan(r)) return failed<T>(modulo_domain);
+    if (std::isnan(r)) return failed<T>(conditions::modulo_domain);
     if (r == 0) {
       r = 0;
     } else if ((r < 0) != (x2 < 0)) {

@@ -48,7 +48,7 @@
 
 #include <cstdint>
 
-#include "common/feedback.hpp"
+#include "common/conditions.hpp"
 
 namespace ovle::math {
 
@@ -59,15 +59,9 @@ struct outcome {
   const common::condition* failure = nullptr;  // one of the conditions below when the check failed
 };
 
-// The conditions of the domain checks (facility "CEE").
-inline constexpr common::condition square_root_domain = common::cee(2, 2010);
-inline constexpr common::condition logarithm_domain = common::cee(2, 2012);
-inline constexpr common::condition exponential_domain = common::cee(2, 2009);
-inline constexpr common::condition trigonometric_domain = common::cee(2, 2017);  // also ATH, CTN(0)
-inline constexpr common::condition hyperbolic_domain = common::cee(2, 2016);     // also ASN, ACS
-inline constexpr common::condition arctangent2_domain = common::cee(2, 2014);
-inline constexpr common::condition modulo_domain = common::cee(1, 9999, 0);  // X'48'
-inline constexpr common::condition integer_power_overflow = common::cee(2, 2021);
+// The conditions of the domain checks are those of the math section of the conditions table
+// (ATH and CTN(0) fail with the trigonometric one, ASN and ACS with the hyperbolic one).
+namespace conditions = common::conditions;
 
 // Domain limits, as written for the services; each is compared in the argument's own format.
 inline constexpr double exponential_limit = 174.673;

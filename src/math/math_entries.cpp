@@ -74,7 +74,7 @@ class math_frame {
   template <typename R>
   int missing(void* result, std::size_t result_index) noexcept {
     if (present(result_index, result)) store(result, R{0});
-    fail(common::ovx_condition);
+    fail(common::conditions::ovx_not_supported);
     return 0;
   }
 

@@ -16,7 +16,7 @@ extern "C" int CEERAN0(ovle_int4* seed, double* random_no, ovle_feedback* fc) no
     const math::random_result r = math::draw_random(common::load_int4(seed), platform::intrinsic::random);
     common::store_native(random_no, r.random_no);
     if (r.new_seed) common::store_int4(seed, *r.new_seed);
-    if (r.bad_seed) f.fail(math::bad_seed_condition);
+    if (r.bad_seed) f.fail(common::conditions::random_bad_seed);
   });
   return 0;
 }

@@ -6,15 +6,11 @@
 #include <optional>
 #include <string_view>
 
-#include "common/feedback.hpp"
 
 namespace ovle::math {
 
 // The largest seed a caller may pass; 2147483647 (2^31 - 1) itself is refused.
 inline constexpr std::int32_t largest_seed = 2147483646;
-
-// A seed outside 0 .. largest_seed: severity 3, message 2524, X'59'.
-inline constexpr common::condition bad_seed_condition = common::cee(3, 2524);
 
 // The random function the service draws from: RANDOM(seed) of the run-time in the service, a
 // stand-in in tests. It takes the 64-bit current seed.
@@ -24,7 +20,7 @@ using random_function = double (*)(std::int64_t seed) noexcept;
 struct random_result {
   double random_no;                      // the caller's random_no
   std::optional<std::int32_t> new_seed;  // the caller's seed becomes this; empty: left as it is
-  bool bad_seed;                         // store bad_seed_condition
+  bool bad_seed;                         // store the condition random_bad_seed
 };
 
 // The clock-derived seed for a seed of 0: NUMVAL of the ten characters of CURRENT-DATE from the

@@ -1,7 +1,9 @@
 // The service frame, seen from a caller: feedback code, code sets, OV-PIPI, omitted arguments.
 #include "common/frame.hpp"
 
+#include <set>
 #include <stdexcept>
+#include <tuple>
 
 #include "ovle_test.hpp"
 
@@ -24,7 +26,7 @@ int probe(const ovle_vstring* in, char* out, ovle_feedback* fc) noexcept {
     probe_saw_ascii = f.ascii_caller();
     common::store_padded(out, 8, f.input(0), '\x40');
     f.text_output(out, 8);
-    if (probe_does == action::fail) f.fail(common::cee(3, 2507));
+    if (probe_does == action::fail) f.fail(common::conditions::date_component_missing);
     if (probe_does == action::throw_exception) throw std::runtime_error("boom");
     if (probe_does == action::call_nested) {  // the callee's caller is the library, which is EBCDIC
       ovle_feedback inner;
@@ -133,6 +135,24 @@ TEST_F(Frame, CodeSetQueryWalksTheProgramChain) {
   setenv("OVLE_CALLER_CODESET", "EBCDIC", 1);
   platform::testing::reset_caller_chain();
   EXPECT_FALSE(common::caller_is_ascii());
+}
+
+// The conditions table: one row per identifier and per stored value, each a token a service may
+// store (severity 0 to 4, control 0 or 1, facility CEE or OVX), found again from its bytes.
+TEST(Conditions, TableRowsAreUniqueAndWellFormed) {
+  std::set<std::string_view> identifiers;
+  std::set<std::tuple<int, int, int, std::string_view>> values;
+  for (const common::condition_entry& e : common::condition_table) {
+    EXPECT_TRUE(identifiers.insert(e.identifier).second) << e.identifier;
+    const common::condition& c = e.value;
+    EXPECT_TRUE(values.insert({c.severity, c.message_number, c.control, e.facility}).second) << e.identifier;
+    EXPECT_TRUE(c.severity >= 0 && c.severity <= 4 && c.control <= 1) << e.identifier;
+    EXPECT_TRUE(e.facility == "CEE" || e.facility == "OVX") << e.identifier;
+    EXPECT_EQ(platform::ascii_from_ebcdic({c.facility.data(), 3}), e.facility) << e.identifier;
+    ovle_feedback fc;
+    common::feedback_code(&fc).set(c);
+    EXPECT_EQ(common::find_condition(common::feedback_code(&fc).get()), &e) << e.identifier;
+  }
 }
 
 }  // namespace
