@@ -1,12 +1,18 @@
-// Raw caller bytes: big-endian INT2/INT4, native binaries, floats, VSTRINGs and blank-padded text.
+// Every byte encoding the library reads or writes: big-endian INT2/INT4, native binaries and floats,
+// packed and zoned decimal, VSTRINGs and blank-padded text.
 //
-// Caller storage has no alignment guarantee, so every access goes through memcpy-sized byte loads.
+// Byte order, once: INT2, INT4 and a VSTRING's length are big-endian (most significant byte first)
+// whatever the machine; COMP-5 items and floats are native. Decimal fields are EBCDIC-style: a
+// packed field holds two digits a byte and the sign in the last nibble, a zoned field one digit a
+// byte under the zone F, the last zone carrying the sign. Caller storage has no alignment
+// guarantee, so every access goes through byte loads.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -74,6 +80,68 @@ inline void store_padded(void* field, std::size_t width, std::string_view text, 
   const std::size_t n = std::min(width, text.size());
   std::memcpy(field, text.data(), n);
   std::memset(static_cast<char*>(field) + n, pad, width - n);
+}
+
+// ---- Packed and zoned decimal ------------------------------------------------------------------------
+
+// Sign nibbles: C positive, D negative, F unsigned (read as positive).
+inline constexpr unsigned char sign_positive = 0x0C;
+inline constexpr unsigned char sign_negative = 0x0D;
+inline constexpr unsigned char sign_unsigned = 0x0F;
+
+// Packed decimal (COMP-3) of `width` bytes, 2 x width - 1 digits: the value's low-order digits,
+// higher ones cut off, sign C or D. Precondition: width in [1, 10].
+constexpr void store_packed(unsigned char* p, std::size_t width, std::int64_t value) noexcept {
+  const bool negative = value < 0;
+  auto magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  p[width - 1] = static_cast<unsigned char>((magnitude % 10) << 4 | (negative ? sign_negative : sign_positive));
+  magnitude /= 10;
+  for (std::size_t i = width - 1; i-- > 0; magnitude /= 100) {
+    p[i] = static_cast<unsigned char>((magnitude / 10 % 10) << 4 | magnitude % 10);
+  }
+}
+
+// The value of a packed field, or empty when a digit nibble is above 9 or the sign is not C, D, F.
+constexpr std::optional<std::int64_t> load_packed(const unsigned char* p, std::size_t width) noexcept {
+  std::int64_t value = 0;
+  for (std::size_t i = 0; i < width; ++i) {
+    const unsigned high = p[i] >> 4, low = p[i] & 0x0Fu;
+    if (high > 9) return std::nullopt;
+    value = value * 10 + high;
+    if (i + 1 < width) {
+      if (low > 9) return std::nullopt;
+      value = value * 10 + low;
+    } else if (low == sign_negative) {
+      value = -value;
+    } else if (low != sign_positive && low != sign_unsigned) {
+      return std::nullopt;
+    }
+  }
+  return value;
+}
+
+// Zoned decimal of `width` digits: zone F on every digit but the last, whose zone is the sign
+// (C positive, D negative). Higher-order digits are cut off.
+constexpr void store_zoned(unsigned char* p, std::size_t width, std::int64_t value) noexcept {
+  const bool negative = value < 0;
+  auto magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  for (std::size_t i = width; i-- > 0; magnitude /= 10) p[i] = static_cast<unsigned char>(0xF0 | magnitude % 10);
+  p[width - 1] = static_cast<unsigned char>((negative ? sign_negative : sign_positive) << 4 | (p[width - 1] & 0x0F));
+}
+
+// The value of a zoned field, or empty when a digit is above 9, a zone but the last is not F, or
+// the last zone is not C, D or F.
+constexpr std::optional<std::int64_t> load_zoned(const unsigned char* p, std::size_t width) noexcept {
+  std::int64_t value = 0;
+  for (std::size_t i = 0; i < width; ++i) {
+    const unsigned zone = p[i] >> 4, digit = p[i] & 0x0Fu;
+    if (digit > 9) return std::nullopt;
+    if (i + 1 < width ? zone != 0x0F : zone != sign_positive && zone != sign_negative && zone != sign_unsigned) {
+      return std::nullopt;
+    }
+    value = value * 10 + digit;
+  }
+  return p[width - 1] >> 4 == sign_negative ? -value : value;
 }
 
 }  // namespace ovle::common

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -107,7 +108,16 @@ class ov_le_external {
   void set_language_count(std::int16_t n) const noexcept { store_int2(at(offset::language_count), n); }
   std::span<char> language(std::size_t i) const noexcept { return field(offset::language_stack + (i - 1) * 3, 3); }
 
+  // Two digits, 01 to 14 once set; 00 after the first initialization.
+  std::int64_t language_number() const noexcept { return digits(offset::language_number, 2); }
+  void set_language_number(int n) const noexcept { store_digits(offset::language_number, 2, n); }
+
   std::span<char> century_window() const noexcept { return field(offset::century_window, 2); }
+  // The window and its first year's "yy" as zero digits, before the window is computed.
+  void clear_century_window() const noexcept {
+    store_digits(offset::century_window, 2, 0);
+    store_digits(offset::window_start_yy, 2, 0);
+  }
   std::span<char> window_start_yy() const noexcept { return field(offset::window_start_yy, 2); }
   std::span<char> window_start_cc() const noexcept { return field(offset::window_start_cc, 2); }
 
@@ -146,6 +156,27 @@ class ov_le_external {
   void set_heap0_initial(std::int32_t v) const noexcept { store_int4(at(offset::heap0_initial), v); }
   std::int32_t heap0_increment() const noexcept { return load_int4(at(offset::heap0_increment)); }
   void set_heap0_increment(std::int32_t v) const noexcept { store_int4(at(offset::heap0_increment), v); }
+
+  // The binary storage fields from heap 0's sizes to the statistics (offsets 705 to 768), zeroed.
+  void clear_storage_binaries() const noexcept {
+    std::memset(at(offset::heap0_initial), 0, offset::stream_id - offset::heap0_initial);
+  }
+
+  std::uint16_t stream_id() const noexcept { return static_cast<std::uint16_t>(load_int2(at(offset::stream_id))); }
+  void set_stream_id(std::uint16_t id) const noexcept {
+    store_int2(at(offset::stream_id), static_cast<std::int16_t>(id));
+  }
+  std::int32_t stream_top() const noexcept { return load_int4(at(offset::stream_top)); }
+  void set_stream_top(std::int32_t top) const noexcept { store_int4(at(offset::stream_top), top); }
+
+  // Number of heap registry slots in use: packed decimal, 3 digits; -1 when not valid packed.
+  int slot_count() const noexcept {
+    const auto v = load_packed(reinterpret_cast<const unsigned char*>(at(offset::slot_count)), 2);
+    return v ? static_cast<int>(*v) : -1;
+  }
+  void set_slot_count(int n) const noexcept {
+    store_packed(reinterpret_cast<unsigned char*>(at(offset::slot_count)), 2, n);
+  }
 
   std::span<char> heap_slot(std::size_t i) const noexcept {
     return field(offset::heap_slots + (i - 1) * heap_slot_size, heap_slot_size);

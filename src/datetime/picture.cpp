@@ -160,24 +160,11 @@ token_match match_token(const char* p) noexcept {
   return no_match;
 }
 
-// Zoned decimal, 3 digits, sign in the zone of the last byte (C positive).
-void store_zoned3(unsigned char* p, int value) noexcept {
-  const int v = value % 1000;
-  p[0] = static_cast<unsigned char>(0xF0 | (v / 100));
-  p[1] = static_cast<unsigned char>(0xF0 | (v / 10 % 10));
-  p[2] = static_cast<unsigned char>(0xC0 | (v % 10));
-}
-
+// Zoned decimal positions of three digits, as PICTURE-TERMS keeps them; -1 when not valid.
+void store_zoned3(unsigned char* p, int value) noexcept { common::store_zoned(p, 3, value % 1000); }
 int load_zoned3(const unsigned char* p) noexcept {
-  int value = 0;
-  for (int i = 0; i < 3; ++i) {
-    const int zone = p[i] >> 4;
-    const int digit = p[i] & 0x0F;
-    if (digit > 9) return -1;
-    if (i < 2 ? zone != 0xF : (zone != 0xC && zone != 0xF)) return -1;
-    value = value * 10 + digit;
-  }
-  return value;
+  const auto v = common::load_zoned(p, 3);
+  return v && *v >= 0 ? static_cast<int>(*v) : -1;
 }
 
 }  // namespace
@@ -245,8 +232,7 @@ delimiter_table delimiter_table::attach() noexcept {
 }
 
 void delimiter_table::reset() noexcept {
-  base_[0] = 0x00;
-  base_[1] = 0x0C;
+  common::store_packed(base_, 2, 0);
   std::memset(base_ + 2, blank, flag_count);
 }
 
@@ -255,15 +241,12 @@ void delimiter_table::set_flags(std::span<const picture_scan::flag> flags) noexc
 }
 
 void delimiter_table::set_picture_length(std::size_t length) noexcept {
-  const auto v = static_cast<unsigned>(length % 1000);
-  base_[0] = static_cast<unsigned char>((v / 100) << 4 | (v / 10 % 10));
-  base_[1] = static_cast<unsigned char>((v % 10) << 4 | 0x0C);
+  common::store_packed(base_, 2, static_cast<std::int64_t>(length % 1000));
 }
 
 int delimiter_table::picture_length() const noexcept {
-  const int d1 = base_[0] >> 4, d2 = base_[0] & 0x0F, d3 = base_[1] >> 4, sign = base_[1] & 0x0F;
-  if (d1 > 9 || d2 > 9 || d3 > 9 || (sign != 0x0C && sign != 0x0F)) return -1;
-  return d1 * 100 + d2 * 10 + d3;
+  const auto v = common::load_packed(base_, 2);
+  return v && *v >= 0 ? static_cast<int>(*v) : -1;
 }
 
 // ---- PICTURE-TERMS ----------------------------------------------------------------------------------
@@ -287,15 +270,12 @@ void picture_terms::reset() noexcept {
   static constexpr std::array<unsigned char, size> reset_image = [] {
     std::array<unsigned char, size> image{};
     image[0] = static_cast<unsigned char>(blank);
-    image[2] = 0x0C;  // packed +0
+    common::store_packed(image.data() + 1, 2, 0);
     for (std::size_t i = 0; i < component_count; ++i) {
       const auto c = static_cast<component>(i);
       image[kind_offset(c)] = static_cast<unsigned char>(blank);
-      if (c != component::year) {  // zoned +000; the binary fields stay zero
-        image[kind_offset(c) + 1] = 0xF0;
-        image[kind_offset(c) + 2] = 0xF0;
-        image[kind_offset(c) + 3] = 0xC0;
-      }
+      // Zoned +000; the binary fields stay zero.
+      if (c != component::year) common::store_zoned(image.data() + kind_offset(c) + 1, 3, 0);
     }
     return image;
   }();

@@ -94,18 +94,17 @@ void first_initialization(ov_le_external area) {
   fill(area.field(ov_le_external::offset::country_stack, 2), blank);
   area.set_country_count(1);
   area.set_language_count(1);
-  area.store_digits(ov_le_external::offset::language_number, 6, 0);  // 628 to 633
+  area.set_language_number(0);
+  area.clear_century_window();
   *area.at(ov_le_external::offset::gmt_sign) = blank;
   area.store_digits(ov_le_external::offset::gmt_hhmm, 4, 0);
   fill(area.parameter_string(), blank);
-  std::memset(area.at(ov_le_external::offset::heap0_initial), 0,
-              ov_le_external::offset::stream_id - ov_le_external::offset::heap0_initial);
+  area.clear_storage_binaries();
   area.set_user_field(1, 0);
   area.set_user_field(2, 0);
-  std::memset(area.at(ov_le_external::offset::stream_id), 0, 2);
-  std::memset(area.at(ov_le_external::offset::stream_top), 0, 4);
-  area.at(ov_le_external::offset::slot_count)[0] = '\x00';
-  area.at(ov_le_external::offset::slot_count)[1] = '\x0C';
+  area.set_stream_id(0);
+  area.set_stream_top(0);
+  area.set_slot_count(0);
 }
 
 }  // namespace

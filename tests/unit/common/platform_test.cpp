@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <random>
 #include <set>
+#include <tuple>
+#include <vector>
 
 #include "common/bytes.hpp"
 #include "common/ebcdic.hpp"
@@ -43,6 +45,43 @@ TEST(Platform, BinariesAreBigEndianWhateverTheMachine) {
   }
   const unsigned char int2[2] = {0xFF, 0xFE};
   EXPECT_EQ(common::load_int2(int2), -2);
+}
+
+// Packed and zoned decimal: the bytes a COBOL COMP-3 or signed DISPLAY item holds (EBCDIC zones),
+// higher-order digits cut off on store, and what is not decimal read as nothing.
+TEST(Platform, PackedAndZonedDecimal) {
+  using bytes = std::vector<unsigned char>;
+  const std::tuple<bool, bytes, std::int64_t> stored[] = {{true, {0x00, 0x0C}, 0},
+                                                          {true, {0x00, 0x1C}, 1},
+                                                          {true, {0x99, 0x9C}, 999},
+                                                          {true, {0x12, 0x34, 0x56, 0x7C}, 1234567},
+                                                          {true, {0x00, 0x00, 0x00, 0x1D}, -1},
+                                                          {true, {0x23, 0x4C}, 1234},
+                                                          {false, {0xF0, 0xF0, 0xC0}, 0},
+                                                          {false, {0xF1, 0xF2, 0xD3}, -123},
+                                                          {false, {0xF9, 0xC9}, 99},
+                                                          {false, {0xF4, 0xC5}, 345}};
+  for (const auto& [packed, expected, value] : stored) {
+    bytes out(expected.size(), 0x55);
+    if (packed) common::store_packed(out.data(), out.size(), value);
+    else common::store_zoned(out.data(), out.size(), value);
+    EXPECT_EQ(out, expected) << value;
+    const std::size_t digits = packed ? 2 * out.size() - 1 : out.size();
+    std::int64_t modulus = 1;
+    for (std::size_t i = 0; i < digits; ++i) modulus *= 10;
+    const auto back = packed ? common::load_packed(out.data(), out.size()) : common::load_zoned(out.data(), out.size());
+    EXPECT_EQ(back, value % modulus) << value;
+  }
+  const std::tuple<bool, bytes, std::optional<std::int64_t>> read[] = {{true, {0x12, 0x3F}, 123},
+                                                                       {true, {0x1A, 0x3C}, std::nullopt},
+                                                                       {true, {0x12, 0x3B}, std::nullopt},
+                                                                       {false, {0xF1, 0xF2, 0xF3}, 123},
+                                                                       {false, {0xC1, 0xF2, 0xC3}, std::nullopt},
+                                                                       {false, {0xF1, 0xFA}, std::nullopt},
+                                                                       {false, {0x40, 0xC1}, std::nullopt}};
+  for (const auto& [packed, in, expected] : read) {
+    EXPECT_EQ(packed ? common::load_packed(in.data(), in.size()) : common::load_zoned(in.data(), in.size()), expected);
+  }
 }
 
 class Platforms : public test::run_unit {};
