@@ -1,0 +1,1 @@
+ovle_benchmark(bench_frame frame_bench.cpp)

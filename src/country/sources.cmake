@@ -1,0 +1,3 @@
+# Country and language services.
+target_sources(ovle_core PRIVATE
+)

@@ -1,0 +1,3 @@
+# Storage: user heaps, the storage report and the heap dump.
+target_sources(ovle_core PRIVATE
+)
