@@ -150,6 +150,22 @@ OVLE_API int OVLEINIT(const int32_t* function, const ovle_vstring* text, ovle_vs
 OVLE_API int OV0PIPI(const ovle_int2* function, const ovle_vstring* runtime_options,
                      const ovle_vstring* user_parameters) OVLE_NOEXCEPT;
 
+/*
+ * LESSOUTA, LESSOUTE: the SYSOUT line writers, for text held in ASCII (LESSOUTA) and in EBCDIC
+ * (LESSOUTE, which converts to ASCII on the way out). Each writer has one named output of its own.
+ *   function  INT2, in: 0 write a line to SYSOUT (standard output; cut to 255 characters),
+ *             1 open the named output `text` (at most 8 characters) for extend, creating it when it
+ *             is missing, 2 write a 121-character record to it (cut or blank-padded), 3 close it.
+ *   length    INT2, in: the length of `text`.
+ *   text      PIC X(n), in: the line or the name.
+ *   A name maps to the path in the environment variable DD_<name>, dd_<name> or <name>, else to
+ *   the name itself in the current directory. A write after a failed open writes nothing.
+ *   Conditions: none (no feedback code); a call with fewer than three arguments does nothing.
+ *   CALL 'LESSOUTA' USING FUNC LINE-LEN LINE-TEXT
+ */
+OVLE_API int LESSOUTA(const ovle_int2* function, const ovle_int2* length, const char* text) OVLE_NOEXCEPT;
+OVLE_API int LESSOUTE(const ovle_int2* function, const ovle_int2* length, const char* text) OVLE_NOEXCEPT;
+
 /* ==== Calendar dates ============================================================================== */
 
 /*

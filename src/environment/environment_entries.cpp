@@ -1,4 +1,4 @@
-// The exported entries of the run-time environment: OVLEINIT and OV-PIPI.
+// The exported entries of the run-time environment: OVLEINIT, OV-PIPI and the SYSOUT line writers.
 #include <cstring>
 #include <string>
 
@@ -7,6 +7,7 @@
 #include "common/ov_le_external.hpp"
 #include "common/platform/platform.hpp"
 #include "environment/initialization.hpp"
+#include "environment/sysout.hpp"
 #include "ovle/ovle.h"
 
 namespace {
@@ -78,5 +79,29 @@ extern "C" int OV0PIPI(const ovle_int2* function, const ovle_vstring* runtime_op
   if (args.present(1, runtime_options)) in.runtime_options = common::vstring_text(runtime_options, text_maximum);
   if (args.present(2, user_parameters)) in.user_parameters = common::vstring_text(user_parameters, text_maximum);
   environment::initialize_environment(area, in);
+  return 0;
+}
+
+namespace {
+
+// A writer's three arguments, all required: a call with fewer does nothing.
+void write_line(environment::line_writer& writer, const ovle_int2* function, const ovle_int2* length,
+                const char* text) noexcept {
+  platform::program_level level;
+  const common::caller_arguments args;
+  if (!args.present(0, function) || !args.present(1, length) || !args.present(2, text)) return;
+  const std::int16_t n = common::load_int2(length);
+  writer.call(common::load_int2(function), std::string_view(text, n > 0 ? static_cast<std::size_t>(n) : 0));
+}
+
+}  // namespace
+
+extern "C" int LESSOUTA(const ovle_int2* function, const ovle_int2* length, const char* text) noexcept {
+  write_line(environment::ascii_writer(), function, length, text);
+  return 0;
+}
+
+extern "C" int LESSOUTE(const ovle_int2* function, const ovle_int2* length, const char* text) noexcept {
+  write_line(environment::ebcdic_writer(), function, length, text);
   return 0;
 }

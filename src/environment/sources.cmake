@@ -2,4 +2,5 @@
 target_sources(ovle_core PRIVATE
   src/environment/environment_entries.cpp
   src/environment/initialization.cpp
+  src/environment/sysout.cpp
 )

@@ -1,5 +1,6 @@
 // Line-sequential files with COBOL file status values, as the file handler reports them.
 #include <cerrno>
+#include <cstdlib>
 
 #include "common/platform/platform.hpp"
 
@@ -50,6 +51,16 @@ std::string_view line_file::close() {
   const bool ok = std::fclose(file_) == 0;
   file_ = nullptr;
   return ok ? "00" : "30";
+}
+
+std::string output_path(std::string_view name) {
+  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+  const std::string bare(name);
+  for (const std::string& variable : {"DD_" + bare, "dd_" + bare, bare}) {
+    if (variable.empty()) continue;
+    if (const char* value = std::getenv(variable.c_str()); value != nullptr && *value != '\0') return value;
+  }
+  return bare;
 }
 
 }  // namespace ovle::platform

@@ -165,6 +165,10 @@ void set_command_line(std::string_view text);
 // One console line (ASCII) on stdout, flushed so that it interleaves with DISPLAY.
 void console_line(std::string_view text) noexcept;
 
+// One line (ASCII) of the SYSOUT file: standard output, its trailing blanks dropped, flushed so that
+// it interleaves with DISPLAY.
+void sysout_line(std::string_view text) noexcept;
+
 // Ends the run unit with a return code: cob_stop_run under libcob, exit() otherwise.
 [[noreturn]] void stop_run(int return_code) noexcept;
 
@@ -222,6 +226,12 @@ class line_file {
   std::FILE* file_ = nullptr;
 };
 
+// The path of a named output (an 8-character file name such as "SYSPRINT" or "DUMPFILE", ASCII,
+// trailing blanks ignored), mapped as COBOL users expect: the value of the environment variable
+// DD_<name>, dd_<name> or <name>, the first that is set and not empty; otherwise the name itself,
+// in the current directory.
+std::string output_path(std::string_view name);
+
 // ---- Test hooks -------------------------------------------------------------------------------------
 
 namespace testing {
@@ -258,6 +268,8 @@ std::array<int, 7> ide_link_calls() noexcept;
 
 // Console lines go to `sink` instead of stdout (null restores stdout).
 void capture_console(std::vector<std::string>* sink) noexcept;
+// SYSOUT lines go to `sink` instead of stdout (null restores stdout).
+void capture_sysout(std::vector<std::string>* sink) noexcept;
 }  // namespace testing
 
 }  // namespace ovle::platform

@@ -43,6 +43,11 @@ std::vector<std::string>*& console_sink() {
   return sink;
 }
 
+std::vector<std::string>*& sysout_sink() {
+  static std::vector<std::string>* sink = nullptr;
+  return sink;
+}
+
 // Digits of CURRENT-DATE at these positions; the rest are the sign of the offset.
 bool is_current_date_form(std::string_view text) {
   if (text.size() != 21) return false;
@@ -109,6 +114,21 @@ void console_line(std::string_view text) noexcept {
   std::fflush(stdout);
 }
 
+void sysout_line(std::string_view text) noexcept {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  try {
+    if (auto* sink = sysout_sink()) {
+      sink->emplace_back(text);
+      return;
+    }
+  } catch (...) {
+    return;
+  }
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
 void stop_run(int return_code) noexcept {
   std::fflush(stdout);
   cob::stop_run(return_code);
@@ -146,5 +166,6 @@ std::array<char, 21> current_date() noexcept {
 }
 
 void testing::capture_console(std::vector<std::string>* sink) noexcept { console_sink() = sink; }
+void testing::capture_sysout(std::vector<std::string>* sink) noexcept { sysout_sink() = sink; }
 
 }  // namespace ovle::platform
