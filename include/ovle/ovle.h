@@ -166,6 +166,12 @@ OVLE_API int OV0PIPI(const ovle_int2* function, const ovle_vstring* runtime_opti
 OVLE_API int LESSOUTA(const ovle_int2* function, const ovle_int2* length, const char* text) OVLE_NOEXCEPT;
 OVLE_API int LESSOUTE(const ovle_int2* function, const ovle_int2* length, const char* text) OVLE_NOEXCEPT;
 
+/* ---- Configuration file and product queries ---- */
+/* OVLE-CFG, the configuration file of run-time options; CEEGPID, CEE3PRM, CEE3USR. */
+
+/* ---- Exit processing ---- */
+/* What runs when the run unit ends: the storage and options reports, the discard of the heaps. */
+
 /* ==== Calendar dates ============================================================================== */
 
 /*
@@ -258,6 +264,22 @@ OVLE_API int CEEDAYS(const ovle_vstring* date, const ovle_vstring* picture, ovle
  */
 OVLE_API int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, ovle_int4* result, ovle_feedback* fc,
                       const char* mode) OVLE_NOEXCEPT;
+
+/* ==== Timestamps and the clock ==================================================================== */
+
+/* Lilian seconds, CEEDATE, CEESECS, CEEDATM, CEESECI, CEEISEC, CEELOCT, CEEGMT, CEEUTC, CEEGMTO. */
+
+/* ==== Country and language ======================================================================== */
+
+/* OVCTYDEF, CEE3CTY, CEE3LNG, CEE3MDS, CEE3MTS, CEE3MCS, CEEFMDA, CEEFMTM, CEEFMDT. */
+
+/* ==== Storage ===================================================================================== */
+
+/* User heaps: CEECRHP, CEEGTST, CEEFRST, CEECZST, CEEDSHP; the storage report and the heap dump. */
+
+/* ==== Conditions and messages ===================================================================== */
+
+/* CEENCOD, CEEDCOD, CEEMOUT, CEE3ABD and the services that exist by name only. */
 
 /* ==== Math, bits and random numbers ==================================================================== */
 
