@@ -1,4 +1,5 @@
-// The exported entries of CEEMATH: the 57 CEES math services and CEEMATH itself.
+// The exported entries of the math family: CEEMATH with its 57 CEES services, the four bit
+// manipulation services and CEERAN0.
 //
 // Every entry runs the same shortened frame: attach OV-LE-EXTERNAL, stand in for an omitted
 // feedback code, clear it; on a domain failure store the result, build the feedback code and only
@@ -16,8 +17,11 @@
 #include "common/feedback.hpp"
 #include "common/frame.hpp"
 #include "common/ov_le_external.hpp"
+#include "common/platform/intrinsics.hpp"
 #include "common/platform/platform.hpp"
+#include "math/bits.hpp"
 #include "math/math_core.hpp"
+#include "math/random_number.hpp"
 #include "ovle/ovle.h"
 
 using namespace ovle;
@@ -189,3 +193,54 @@ OVLE_MATH_2(CEESDXPD, double, double, double, math::power<double>)
 
 #undef OVLE_MATH_1
 #undef OVLE_MATH_2
+
+namespace {
+
+// The frame shared by the four services: source, bit number or count, feedback code, result.
+// The frame has cleared the feedback code and initialized the environment; the service computes
+// only while no condition is stored, stores its result and leaves the feedback code clear.
+template <std::int32_t (*Operation)(std::int32_t, std::int32_t) noexcept>
+int bit_service(const ovle_int4* source, const ovle_int4* n, ovle_feedback* fc, ovle_int4* result) noexcept {
+  common::service_frame f(fc, 2);
+  f.run([&] {
+    if (!f.require({{0, source}, {1, n}, {3, result}})) return;
+    std::int32_t value = 0;
+    if (f.ok()) value = Operation(common::load_int4(source), common::load_int4(n));
+    common::store_int4(result, value);
+    f.feedback().clear();
+  });
+  return 0;
+}
+
+}  // namespace
+
+extern "C" int CEESICLR(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc, ovle_int4* result) noexcept {
+  return bit_service<math::clear_bit>(source, bit, fc, result);
+}
+
+extern "C" int CEESISET(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc, ovle_int4* result) noexcept {
+  return bit_service<math::set_bit>(source, bit, fc, result);
+}
+
+extern "C" int CEESISHF(const ovle_int4* source, const ovle_int4* count, ovle_feedback* fc,
+                        ovle_int4* result) noexcept {
+  return bit_service<math::shift>(source, count, fc, result);
+}
+
+extern "C" int CEESITST(const ovle_int4* source, const ovle_int4* bit, ovle_feedback* fc, ovle_int4* result) noexcept {
+  return bit_service<math::test_bit>(source, bit, fc, result);
+}
+
+// The frame leaves out the environment initialization: CEERAN0 never calls OV-PIPI. For an ASCII
+// caller the frame hands the facility ID back in ASCII; an EBCDIC caller gets it as stored.
+extern "C" int CEERAN0(ovle_int4* seed, double* random_no, ovle_feedback* fc) noexcept {
+  common::service_frame f(fc, 2, {}, common::init_step::skip);
+  f.run([&] {
+    if (!f.require({{0, seed}, {1, random_no}})) return;
+    const math::random_result r = math::draw_random(common::load_int4(seed), platform::intrinsic::random);
+    common::store_native(random_no, r.random_no);
+    if (r.new_seed) common::store_int4(seed, *r.new_seed);
+    if (r.bad_seed) f.fail(common::conditions::random_bad_seed);
+  });
+  return 0;
+}

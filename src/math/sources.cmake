@@ -4,7 +4,5 @@ target_sources(ovle_core PRIVATE
   src/math/math_core.cpp
   src/math/math_entries.cpp
   # bits and random numbers
-  src/math/bit_entries.cpp
-  src/math/random_entries.cpp
   src/math/random_number.cpp
 )
