@@ -166,8 +166,12 @@ class ov_le_external {
   void set_stream_id(std::uint16_t id) const noexcept {
     store_int2(at(offset::stream_id), static_cast<std::int16_t>(id));
   }
-  std::int32_t stream_top() const noexcept { return load_int4(at(offset::stream_top)); }
-  void set_stream_top(std::int32_t top) const noexcept { store_int4(at(offset::stream_top), top); }
+  // The stream top and the released-record chain are binaries in the run-time's own (native,
+  // little-endian) order: X'04000000' is offset 4, where the first record goes, so that a record
+  // offset of 0 can mean "none".
+  std::uint32_t stream_top() const noexcept { return load_native<std::uint32_t>(at(offset::stream_top)); }
+  void set_stream_top(std::uint32_t top) const noexcept { store_native(at(offset::stream_top), top); }
+  std::span<char> released_chain() const noexcept { return field(offset::released_chain, 8); }
 
   // Number of heap registry slots in use: packed decimal, 3 digits; -1 when not valid packed.
   int slot_count() const noexcept {
@@ -180,6 +184,17 @@ class ov_le_external {
 
   std::span<char> heap_slot(std::size_t i) const noexcept {
     return field(offset::heap_slots + (i - 1) * heap_slot_size, heap_slot_size);
+  }
+  // Registry slot i (from 1) describing a heap with no block yet: heap ID, initial size and
+  // increment (INT4), the options as two EBCDIC digits, first block record 0.
+  void set_empty_heap_slot(std::size_t i, std::int32_t heap_id, std::int32_t initial, std::int32_t increment,
+                           int options) const noexcept {
+    char* slot = heap_slot(i).data();
+    store_int4(slot, heap_id);
+    store_int4(slot + 4, initial);
+    store_int4(slot + 8, increment);
+    ebcdic::store_digits(slot + 12, 2, options % 100);
+    std::memset(slot + 14, 0, 4);
   }
 
  private:

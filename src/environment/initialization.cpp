@@ -80,6 +80,27 @@ void set_parameter_string(ov_le_external area, const initializer_arguments& args
   platform::set_command_line(line);
 }
 
+// The heap record stream: heap 0 in registry slot 1, the stream top at the first record, the
+// released-record chain empty, then the stream itself. Exit processing is registered only when the
+// stream opened, through OVLEEPNT and register_heap_usage when they can be reached.
+void open_heap_record_stream(ov_le_external area) {
+  area.set_slot_count(1);
+  area.set_empty_heap_slot(1, 0, 0, 0, 0);
+  area.set_stream_top(4);
+  std::fill(area.released_chain().begin(), area.released_chain().end(), '\0');
+  const std::uint16_t id = platform::open_vfile();
+  area.set_stream_id(id);
+  std::memset(area.at(ov_le_external::offset::stream_status), 0, 2);
+  if (id == 0) {
+    platform::console_line("Dynamic Stream open failure");
+    platform::console_line("HEAP usage not available");
+    return;
+  }
+  for (const std::string_view program : {"OVLEEPNT", "register_heap_usage"}) {
+    if (auto* install = platform::find_program_as<int()>(program)) install();
+  }
+}
+
 // The command-line step: the user parameters replace the parameter string.
 void apply_command_line_step(ov_le_external area, const initializer_arguments& args) {
   if (args.user_parameters) store_parameter_string(area, *args.user_parameters);
@@ -157,6 +178,7 @@ void initialize_environment(ov_le_external area, const initializer_arguments& ar
     area.set_century_window(80, platform::current_year());
     store_heap_defaults(area, small_defaults);
     set_parameter_string(area, args);
+    open_heap_record_stream(area);
     if (area.ide_link_up() || is_host_b_or_q(area)) apply_command_line_step(area, args);
   } catch (...) {
     // Allocation failure in a setting: the area keeps what was stored so far.

@@ -34,6 +34,7 @@ class run_unit : public ::testing::Test {
     platform::testing::reset_caller_chain();
     platform::testing::reset_programs();
     platform::testing::reset_ide_link();
+    platform::testing::set_vfile_open_fails(false);
     platform::testing::capture_console(&console);
   }
   void TearDown() override { platform::testing::capture_console(nullptr); }

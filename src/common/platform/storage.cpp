@@ -17,6 +17,7 @@ std::set<void*>& blocks() {
 struct vfile_table {
   std::map<std::uint16_t, std::vector<std::byte>> streams;
   std::uint16_t next_id = 1;
+  bool open_fails = false;  // test hook
 };
 
 vfile_table& vfiles() {
@@ -48,6 +49,7 @@ bool free_memory(void* block) noexcept {
 std::uint16_t open_vfile() noexcept {
   try {
     auto& table = vfiles();
+    if (table.open_fails) return 0;
     // Identifiers wrap past 65535 and skip 0 and those still open.
     for (int tries = 0; tries < 0xFFFF; ++tries) {
       const std::uint16_t id = table.next_id;
@@ -89,5 +91,7 @@ bool read_vfile(std::uint16_t id, std::size_t offset, std::span<std::byte> buffe
 }
 
 bool close_vfile(std::uint16_t id) noexcept { return vfiles().streams.erase(id) == 1; }
+
+void testing::set_vfile_open_fails(bool fails) noexcept { vfiles().open_fails = fails; }
 
 }  // namespace ovle::platform

@@ -66,11 +66,23 @@ TEST_F(Environment, FirstServiceCallStoresTheFirstInitializationValues) {
   EXPECT_EQ(ascii_at(628, 8), "00804619") << "language 00, window 80, first year 1946";
   EXPECT_EQ(hex_at(641, 10), std::string(20, '0')) << "user fields, no IDE host, no IDE link";
   EXPECT_EQ(ascii_at(651, 34), "0003276800032768000000819200004096");
-  EXPECT_EQ(hex_at(705, 8) + " " + hex_at(785, 2), "0000800000008000 000C");
+  EXPECT_EQ(hex_at(705, 8), "0000800000008000");
+  // The heap record stream: one slot in use, heap 0 with no block, the first record at offset 4.
+  EXPECT_EQ(hex_at(773, 14) + " " + hex_at(789, 18),
+            "040000000000000000000000001C 000000000000000000000000F0F000000000");
+  EXPECT_NE(area().stream_id(), 0);
+  EXPECT_TRUE(console.empty());
   area().set_user_field(2, 5);  // once initialized, the area is left alone
   OV0PIPI(nullptr, nullptr, nullptr);
   first_service_call();
   EXPECT_EQ(area().user_field(2), 5);
+}
+
+TEST_F(Environment, AHeapRecordStreamThatCannotOpenIsReported) {
+  platform::testing::set_vfile_open_fails(true);
+  first_service_call();
+  EXPECT_EQ(area().stream_id(), 0);
+  EXPECT_EQ(console, (std::vector<std::string>{"Dynamic Stream open failure", "HEAP usage not available"}));
 }
 
 TEST_F(Environment, HostEditionFollowsTheOperatingSystemType) {
