@@ -1,0 +1,708 @@
+// The run-time options: the vocabulary of IBM's published option names, the parser with its
+// CEE36xxI messages, the record of where each option was last set, and the options report.
+#include "environment/runtime_options.hpp"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+#include "common/ebcdic.hpp"
+#include "common/platform/platform.hpp"
+
+namespace ovle::environment {
+namespace {
+
+using common::ov_le_external;
+using sv = std::string_view;
+
+// ---- The vocabulary ---------------------------------------------------------------------------
+
+constexpr sv on_off[] = {"ON", "OFF"};
+constexpr sv locations[] = {"ANYWHERE", "ANY", "BELOW"};
+constexpr sv keep_free[] = {"KEEP", "FREE"};
+constexpr sv enqueue[] = {"NOENQ", "ENQ"};
+constexpr sv no_fill[] = {"NONE"};
+constexpr sv dsa_fill[] = {"NONE", "CLEAR"};
+constexpr sv abend_or_retcode[] = {"ABEND", "RETCODE"};
+constexpr sv auto_on_off[] = {"AUTO", "ON", "OFF"};
+constexpr sv on_off_all[] = {"ON", "OFF", "ALL"};
+constexpr sv parameter_lists[] = {"HOST", "CMS", "OS", "MVS"};
+constexpr sv termination_actions[] = {"QUIET", "MSG", "TRACE", "DUMP", "UAONLY", "UATRACE", "UADUMP", "UAIMM"};
+constexpr sv test_levels[] = {"ALL", "ERROR", "NONE"};
+constexpr sv prompts[] = {"PROMPT", "NOPROMPT"};
+constexpr sv spie[] = {"SPIE", "NOSPIE"};
+constexpr sv dump_or_not[] = {"DUMP", "NODUMP"};
+// NATLANG: the three languages of Language Environment and those of the language table.
+constexpr sv languages[] = {"ENU", "UEN", "JPN", "FRC", "DAN", "NLD", "ENG", "FIN",
+                            "FRA", "DEU", "ITA", "NOR", "PTG", "ESP", "SVE", "TRK"};
+
+constexpr suboption_spec keyword(std::span<const sv> words) { return {suboption_kind::keyword, words, 0}; }
+constexpr suboption_spec text(std::uint16_t limit) { return {suboption_kind::text, {}, limit}; }
+constexpr suboption_spec fill(std::span<const sv> words) { return {suboption_kind::fill, words, 0}; }
+constexpr suboption_spec number{suboption_kind::number, {}, 0};
+constexpr suboption_spec size{suboption_kind::size, {}, 0};
+constexpr suboption_spec recfm{suboption_kind::recfm, {}, 0};
+constexpr suboption_spec lrecl{suboption_kind::lrecl, {}, 0};
+constexpr suboption_spec switches{suboption_kind::upsi, {}, 0};
+
+constexpr suboption_spec none[1] = {};  // spans of length 0 are taken from it
+constexpr std::span<const suboption_spec> no_suboptions(none, 0);
+constexpr suboption_spec one_on_off[] = {keyword(on_off)};
+constexpr suboption_spec one_number[] = {number};
+constexpr suboption_spec heap_like[] = {size, size, keyword(locations), keyword(keep_free), size, size};
+constexpr suboption_spec heap_four[] = {size, size, keyword(locations), keyword(keep_free)};
+constexpr suboption_spec heap_three[] = {size, size, keyword(keep_free)};
+constexpr suboption_spec abend_code[] = {text(4)};
+constexpr suboption_spec abnormal_end[] = {keyword(abend_or_retcode)};
+constexpr suboption_spec autotask[] = {text(8), number};
+constexpr suboption_spec country[] = {{suboption_kind::country, {}, 0}};
+constexpr suboption_spec environment_text[] = {text(250)};
+constexpr suboption_spec heap_check[] = {keyword(on_off), number, number, number, number};
+constexpr suboption_spec heap_pools[] = {keyword(on_off), size, number, size, number, size, number, size, number, size,
+                                         number,          size, number, size, number, size, number, size, number, size,
+                                         number,          size, number, size, number};
+constexpr suboption_spec message_filter[] = {keyword(on_off), text(8), text(8), text(8), text(8)};
+constexpr suboption_spec library[] = {text(8)};
+constexpr suboption_spec message_file[] = {text(8), recfm, lrecl, lrecl, keyword(enqueue)};
+constexpr suboption_spec natlang[] = {keyword(languages)};
+constexpr suboption_spec parameter_list[] = {keyword(parameter_lists)};
+constexpr suboption_spec profile[] = {keyword(on_off), text(250)};
+constexpr suboption_spec record_padding[] = {keyword(on_off_all)};
+constexpr suboption_spec storage[] = {fill(no_fill), fill(no_fill), fill(dsa_fill), size};
+constexpr suboption_spec termination[] = {keyword(termination_actions), text(3), number};
+constexpr suboption_spec test[] = {keyword(test_levels), text(250), keyword(prompts), text(250)};
+constexpr suboption_spec thread_stack[] = {keyword(on_off),    size, size, keyword(locations),
+                                           keyword(keep_free), size, size};
+constexpr suboption_spec trace[] = {keyword(on_off), size, keyword(dump_or_not), text(8)};
+constexpr suboption_spec trap[] = {keyword(on_off), keyword(spie)};
+constexpr suboption_spec upsi[] = {switches};
+constexpr suboption_spec user_handler[] = {text(8), text(8)};
+constexpr suboption_spec version[] = {text(32)};
+constexpr suboption_spec underflow[] = {keyword(auto_on_off)};
+
+constexpr treatment in_area = treatment::area;
+constexpr treatment accepted = treatment::accepted;
+constexpr treatment unsupported = treatment::unsupported;
+constexpr treatment not_from_command = treatment::not_from_command;
+
+// Name, shortest abbreviation, NO form, treatment, suboptions, installation default (the report of
+// an area option reads its value from the area instead), whether that default is the positive form.
+// Options that only tune the mainframe's own storage, files or other languages' run-times are
+// accepted; those that ask for a behaviour this library does not have (debugging, condition
+// handling, tracing, POSIX, user exits) are reported as not supported.
+// clang-format off
+constexpr option_spec options[] = {
+    {"ABPERC",        6, false, unsupported,      abend_code,       "NONE",                                      true},
+    {"ABTERMENC",     3, false, unsupported,      abnormal_end,     "ABEND",                                     true},
+    {"AIXBLD",        3, true,  accepted,         no_suboptions,    "",                                          false},
+    {"ALL31",         5, false, in_area,          one_on_off,       "OFF",                                       true},
+    {"ANYHEAP",       4, false, accepted,         heap_four,        "16384,8192,ANYWHERE,FREE",                  true},
+    {"ARGPARSE",      8, true,  not_from_command, no_suboptions,    "",                                          true},
+    {"AUTOTASK",      5, true,  unsupported,      autotask,         "",                                          false},
+    {"BELOWHEAP",     2, false, accepted,         heap_three,       "8192,4096,FREE",                            true},
+    {"CBLOPTS",       7, false, in_area,          one_on_off,       "ON",                                        true},
+    {"CBLPSHPOP",     4, false, accepted,         one_on_off,       "ON",                                        true},
+    {"CBLQDA",        6, false, accepted,         one_on_off,       "OFF",                                       true},
+    {"CHECK",         2, false, accepted,         one_on_off,       "ON",                                        true},
+    {"COUNTRY",       2, false, in_area,          country,          "US",                                        true},
+    {"DEBUG",         3, true,  unsupported,      no_suboptions,    "",                                          false},
+    {"DEPTHCONDLMT",  2, false, unsupported,      one_number,       "10",                                        true},
+    {"ENVAR",         3, false, unsupported,      environment_text, "",                                          true},
+    {"ERRCOUNT",      3, false, unsupported,      one_number,       "0",                                         true},
+    {"ERRUNIT",       4, false, accepted,         one_number,       "6",                                         true},
+    {"EXECOPS",       4, true,  not_from_command, no_suboptions,    "",                                          true},
+    {"FILEHIST",      5, true,  accepted,         no_suboptions,    "",                                          true},
+    {"FLOW",          4, true,  unsupported,      no_suboptions,    "",                                          false},
+    {"HEAP",          1, false, in_area,          heap_like,        "32768,32768,ANYWHERE,KEEP,8192,4096",       true},
+    {"HEAPCHK",       5, false, unsupported,      heap_check,       "OFF,1,0,0,0",                               true},
+    {"HEAPPOOLS",     2, false, accepted,         heap_pools,       "OFF,8,10,32,10,128,10,256,10,1024,10,2048,10", true},
+    {"INFOMSGFILTER", 3, false, unsupported,      message_filter,   "OFF",                                       true},
+    {"INQPCOPN",      3, true,  accepted,         no_suboptions,    "",                                          true},
+    {"INTERRUPT",     5, false, unsupported,      one_on_off,       "OFF",                                       true},
+    {"LIBRARY",       3, false, accepted,         library,          "SYSCEE",                                    true},
+    {"LIBSTACK",      4, false, accepted,         heap_three,       "4096,4096,FREE",                            true},
+    {"MSGFILE",       4, false, in_area,          message_file,     "SYSOUT,FBA,121,0,NOENQ",                    true},
+    {"MSGQ",          4, false, accepted,         one_number,       "15",                                        true},
+    {"NATLANG",       3, false, in_area,          natlang,          "ENU",                                       true},
+    {"NONIPTSTACK",   6, false, accepted,         heap_four,        "4096,4096,BELOW,KEEP",                      true},
+    {"OCSTATUS",      2, true,  accepted,         no_suboptions,    "",                                          true},
+    {"PC",            2, true,  accepted,         no_suboptions,    "",                                          false},
+    {"PLIST",         3, false, not_from_command, parameter_list,   "HOST",                                      true},
+    {"PLITASKCOUNT",  8, false, accepted,         one_number,       "20",                                        true},
+    {"POSIX",         3, false, unsupported,      one_on_off,       "OFF",                                       true},
+    {"PROFILE",       3, false, unsupported,      profile,          "OFF",                                       true},
+    {"PRTUNIT",       3, false, accepted,         one_number,       "6",                                         true},
+    {"PUNUNIT",       3, false, accepted,         one_number,       "7",                                         true},
+    {"RDRUNIT",       3, false, accepted,         one_number,       "5",                                         true},
+    {"RECPAD",        6, false, accepted,         record_padding,   "OFF",                                       true},
+    {"REDIR",         5, true,  not_from_command, no_suboptions,    "",                                          true},
+    {"RPTOPTS",       4, false, in_area,          one_on_off,       "OFF",                                       true},
+    {"RPTSTG",        4, false, in_area,          one_on_off,       "OFF",                                       true},
+    {"RTEREUS",       7, true,  unsupported,      no_suboptions,    "",                                          false},
+    {"RTLS",          4, false, accepted,         one_on_off,       "OFF",                                       true},
+    {"SIMVRD",        6, true,  accepted,         no_suboptions,    "",                                          false},
+    {"STACK",         4, false, accepted,         heap_like,        "131072,131072,ANYWHERE,KEEP,524288,131072", true},
+    {"STORAGE",       4, false, in_area,          storage,          "NONE,NONE,NONE,0",                          true},
+    {"TERMTHDACT",    3, false, unsupported,      termination,      "TRACE,,96",                                 true},
+    {"TEST",          4, true,  unsupported,      test,             "ALL,*,PROMPT,INSPPREF",                     false},
+    {"THREADHEAP",    7, false, accepted,         heap_four,        "4096,4096,ANYWHERE,KEEP",                   true},
+    {"THREADSTACK",   7, false, accepted,         thread_stack,     "OFF,4096,4096,ANYWHERE,KEEP,131072,131072", true},
+    {"TRACE",         5, false, unsupported,      trace,            "OFF,4096,DUMP,LE=0",                        true},
+    {"TRAP",          4, false, unsupported,      trap,             "ON,SPIE",                                   true},
+    {"UPSI",          4, false, unsupported,      upsi,             "00000000",                                  true},
+    {"USRHDLR",       4, true,  unsupported,      user_handler,     "",                                          false},
+    {"VCTRSAVE",      4, false, accepted,         one_on_off,       "OFF",                                       true},
+    {"VERSION",       7, false, accepted,         version,          "",                                          true},
+    {"XPLINK",        6, false, unsupported,      one_on_off,       "OFF",                                       true},
+    {"XUFLOW",        3, false, accepted,         underflow,        "AUTO",                                      true},
+};
+// clang-format on
+constexpr std::size_t option_count = std::size(options);
+
+constexpr std::size_t index_of(sv name) {
+  for (std::size_t i = 0; i < option_count; ++i) {
+    if (options[i].name == name) return i;
+  }
+  throw "not an option of the vocabulary";
+}
+
+constexpr bool vocabulary_is_sound() {
+  for (std::size_t i = 0; i < option_count; ++i) {
+    if (options[i].minimum == 0 || options[i].minimum > options[i].name.size()) return false;
+    if (i > 0 && !(options[i - 1].name < options[i].name)) return false;
+  }
+  return true;
+}
+static_assert(vocabulary_is_sound(), "option names sorted, each minimum within its name");
+
+constexpr std::size_t index_of(area_option o) {
+  switch (o) {
+    case area_option::all31: return index_of("ALL31");
+    case area_option::cblopts: return index_of("CBLOPTS");
+    case area_option::country: return index_of("COUNTRY");
+    case area_option::heap: return index_of("HEAP");
+    case area_option::msgfile: return index_of("MSGFILE");
+    case area_option::natlang: return index_of("NATLANG");
+    case area_option::rptopts: return index_of("RPTOPTS");
+    case area_option::rptstg: return index_of("RPTSTG");
+    case area_option::storage: return index_of("STORAGE");
+  }
+  return option_count;
+}
+
+// ---- The record of options ----------------------------------------------------------------------
+
+struct option_state {
+  option_source where = option_source::installation_default;
+  bool positive = true;
+  std::vector<std::string> suboptions;
+};
+
+std::vector<std::string> split_defaults(const option_spec& spec) {
+  std::vector<std::string> out(spec.suboptions.size());
+  sv rest = spec.defaults;
+  for (std::size_t i = 0; i < out.size() && !rest.empty(); ++i) {
+    const auto comma = rest.find(',');
+    out[i] = std::string(rest.substr(0, comma));
+    rest = comma == sv::npos ? sv{} : rest.substr(comma + 1);
+  }
+  return out;
+}
+
+std::array<option_state, option_count>& states() {
+  static auto* table = [] {
+    auto* t = new std::array<option_state, option_count>();
+    for (std::size_t i = 0; i < option_count; ++i) {
+      (*t)[i].positive = options[i].default_positive;
+      (*t)[i].suboptions = split_defaults(options[i]);
+    }
+    return t;
+  }();
+  return *table;
+}
+
+// ---- Text helpers ---------------------------------------------------------------------------------
+
+std::string upper(sv text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return out;
+}
+
+sv trim(sv text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+bool all_digits(sv text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string ascii_field(std::span<const char> ebcdic) {
+  std::string out = platform::ascii_from_ebcdic({ebcdic.data(), ebcdic.size()});
+  std::replace(out.begin(), out.end(), '\0', ' ');
+  return std::string(trim(out));
+}
+
+std::string hex_byte(char byte) {
+  constexpr sv digits = "0123456789ABCDEF";
+  const auto b = static_cast<unsigned char>(byte);
+  return {digits[b >> 4], digits[b & 15]};
+}
+
+sv edition_name(char host) {
+  switch (host) {
+    case ov_le_external::host_quill_works: return "Quill Works";
+    case ov_le_external::host_harbinger: return "Harbinger Console";
+    default: return "Brantley Forge";
+  }
+}
+
+// ---- The parser ------------------------------------------------------------------------------------
+
+struct suboption {
+  std::string text;  // unquoted: trimmed and upper-cased; quoted: as written between the quotes
+  bool quoted = false;
+};
+
+// A suboption that passed its check, in the form the record and the area take.
+struct checked {
+  std::string value;
+  std::int64_t number = 0;  // number, size, lrecl
+};
+
+class option_parser {
+ public:
+  option_parser(ov_le_external area, option_origin origin) noexcept : area_(area), origin_(origin) {}
+
+  void parse(sv text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    const auto first = text.find_first_not_of(' ');
+    if (first != sv::npos && (text[first] == '*' || text[first] == '#')) return;
+    while (true) {
+      while (i < n && (text[i] == ' ' || text[i] == ',')) ++i;
+      if (i >= n) return;
+      const std::size_t start = i;
+      while (i < n && text[i] != ' ' && text[i] != ',' && text[i] != '(') ++i;
+      const std::string name = upper(text.substr(start, i - start));
+      std::size_t after = i;
+      while (after < n && text[after] == ' ') ++after;
+      std::vector<suboption> subs;
+      bool listed = false;
+      if (after < n && text[after] == '(') {
+        listed = true;
+        i = after + 1;
+        if (!read_suboptions(text, i, subs)) return;  // an open quote runs to the end of the text
+      }
+      apply(name, listed, subs);
+    }
+  }
+
+ private:
+  void message(const std::string& line) {
+    if (origin_ == option_origin::invocation_command && !header_shown_) {
+      platform::console_line("CEE3608I The following messages pertain to the invocation command run-time options.");
+      header_shown_ = true;
+    }
+    platform::console_line(line);
+  }
+
+  // Reads the suboptions after "(" up to ")" (or the end of the text, which CEE3607I reports).
+  // False when a quoted suboption has no end quote: the option is dropped.
+  bool read_suboptions(sv text, std::size_t& i, std::vector<suboption>& subs) {
+    const std::size_t n = text.size();
+    std::string current;
+    bool quoted = false;
+    const auto finish = [&] {
+      subs.push_back({quoted ? current : upper(trim(current)), quoted});
+      current.clear();
+      quoted = false;
+    };
+    while (true) {
+      if (i >= n) {
+        message("CEE3607I The end of the suboption string did not contain a right parenthesis.");
+        finish();
+        return true;
+      }
+      const char c = text[i];
+      if (c == ')') {
+        ++i;
+        finish();
+        return true;
+      }
+      if (c == ',') {
+        ++i;
+        finish();
+        continue;
+      }
+      if ((c == '\'' || c == '"') && !quoted && trim(current).empty()) {
+        current.clear();
+        ++i;
+        bool closed = false;
+        while (i < n) {
+          if (text[i] == c) {
+            if (i + 1 < n && text[i + 1] == c) {  // a doubled quote stands for itself
+              current += c;
+              i += 2;
+              continue;
+            }
+            ++i;
+            closed = true;
+            break;
+          }
+          current += text[i++];
+        }
+        if (!closed) {
+          message("CEE3602I An end quote delimiter did not occur before the end of the run-time option string.");
+          return false;
+        }
+        quoted = true;
+        // Only a delimiter may follow the end quote; anything else is reported and skipped.
+        std::size_t j = i;
+        while (j < n && text[j] == ' ') ++j;
+        if (j < n && text[j] != ',' && text[j] != ')') {
+          const std::size_t stray = j;
+          while (j < n && text[j] != ',' && text[j] != ')') ++j;
+          strays_.emplace_back(trim(text.substr(stray, j - stray)));
+        }
+        i = j;
+        continue;
+      }
+      if (quoted) {  // blanks after a quoted suboption
+        ++i;
+        continue;
+      }
+      current += c;
+      ++i;
+    }
+  }
+
+  void apply(const std::string& name, bool listed, const std::vector<suboption>& subs) {
+    const auto match = find_option(name);
+    std::vector<std::string> strays;
+    strays.swap(strays_);
+    if (!match) {
+      message("CEE3611I The run-time option " + name + " was an invalid run-time option.");
+      return;
+    }
+    const option_spec& spec = options[match->index];
+    const std::string full = (match->no_form ? "NO" : "") + std::string(spec.name);
+    for (const std::string& stray : strays) {
+      message("CEE3601I The string '" + stray +
+              "' was found where a delimiter was expected following a quoted suboption for the run-time option " +
+              full + ".");
+    }
+    if (spec.how == treatment::not_from_command && origin_ == option_origin::invocation_command) {
+      message("CEE3618I The run-time option " + full + " was not valid from the invocation command.");
+      return;
+    }
+    if (spec.how == treatment::unsupported) {
+      message("OVX9999I The run-time option " + full + " is not supported in this release of " +
+              std::string(edition_name(area_.host_code())) + ".");
+      return;
+    }
+    std::size_t count = listed ? subs.size() : 0;
+    if (count > spec.suboptions.size()) {
+      // "HEAP()" and "AIXBLD()" name no suboption at all.
+      if (!(spec.suboptions.empty() && count == 1 && subs[0].text.empty() && !subs[0].quoted)) {
+        message("CEE3612I Too many suboptions were specified for the run-time option " + full + ".");
+      }
+      count = spec.suboptions.size();
+    }
+    option_state& state = states()[match->index];
+    // The option counts as set when it names no suboption or when one of its suboptions took effect.
+    bool took_effect = count == 0;
+    for (std::size_t k = 0; k < count; ++k) {
+      if (subs[k].text.empty() && !subs[k].quoted) continue;  // an empty suboption keeps its value
+      const auto value = check(full, spec.suboptions[k], subs[k]);
+      if (!value) continue;
+      state.suboptions[k] = value->value;
+      if (spec.how == treatment::area) store(match->index, k, *value);
+      took_effect = true;
+    }
+    if (!took_effect) return;
+    state.where = origin_ == option_origin::invocation_command ? option_source::invocation_command
+                                                               : option_source::configuration_file;
+    if (spec.has_no_form) state.positive = !match->no_form;
+  }
+
+  std::optional<checked> check(const std::string& full, const suboption_spec& kind, const suboption& sub) {
+    const std::string& t = sub.text;
+    const auto invalid = [&] {
+      message("CEE3616I The string '" + t + "' was not a valid suboption of the run-time option " + full + ".");
+      return std::nullopt;
+    };
+    switch (kind.kind) {
+      case suboption_kind::keyword:
+        if (sub.quoted || std::find(kind.words.begin(), kind.words.end(), t) == kind.words.end()) return invalid();
+        return checked{t};
+      case suboption_kind::number:
+      case suboption_kind::size:
+      case suboption_kind::lrecl: return check_number(full, kind.kind, sub);
+      case suboption_kind::text:
+        if (t.size() > kind.limit) {
+          message("CEE3606I The string '" + t + "' was too long and was ignored.");
+          return std::nullopt;
+        }
+        return checked{t};
+      case suboption_kind::country:
+        if (t.size() > 2) {
+          message("CEE3606I The string '" + t + "' was too long and was ignored.");
+          return std::nullopt;
+        }
+        if (t.size() != 2 || !std::all_of(t.begin(), t.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
+          return invalid();
+        }
+        return checked{t};
+      case suboption_kind::fill:
+        if (sub.quoted && t.size() != 1) {
+          message("CEE3622I The " + full + " option quoted suboption string '" + t + "' was not one character long.");
+          return std::nullopt;
+        }
+        if (sub.quoted) return checked{"'" + t + "'"};
+        if (std::find(kind.words.begin(), kind.words.end(), t) != kind.words.end()) return checked{t};
+        if (!fill_byte_value(t)) return invalid();
+        return checked{t};
+      case suboption_kind::recfm: {
+        static constexpr sv formats[] = {"F", "FA", "FB", "FBA", "FBS", "FBSA", "U", "UA", "V", "VA", "VB", "VBA"};
+        if (sub.quoted || std::find(std::begin(formats), std::end(formats), t) == std::end(formats)) {
+          message("CEE3635I The string " + t + " was not a valid RECFM suboption specification for run-time option " +
+                  full + ".");
+          return std::nullopt;
+        }
+        return checked{t};
+      }
+      case suboption_kind::upsi:
+        if (t.size() != 8) {
+          message("CEE3623I The UPSI option suboption string '" + t + "' was not eight characters long.");
+          return std::nullopt;
+        }
+        if (!std::all_of(t.begin(), t.end(), [](char c) { return c == '0' || c == '1'; })) return invalid();
+        return checked{t};
+    }
+    return std::nullopt;
+  }
+
+  std::optional<checked> check_number(const std::string& full, suboption_kind kind, const suboption& sub) {
+    const std::string& t = sub.text;
+    sv digits = t;
+    std::int64_t unit = 1;
+    bool negative = false;
+    if (kind == suboption_kind::size && !digits.empty() && (digits.back() == 'K' || digits.back() == 'M')) {
+      unit = digits.back() == 'K' ? 1024 : 1048576;
+      digits.remove_suffix(1);
+    }
+    if (kind == suboption_kind::number && !digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+      negative = digits.front() == '-';
+      digits.remove_prefix(1);
+    }
+    if (sub.quoted || !all_digits(digits)) {
+      message("CEE3614I An invalid character occurred in the numeric string '" + t + "' of the run-time option " +
+              full + ".");
+      return std::nullopt;
+    }
+    // Eleven digits are enough to see that a value is out of range without overflowing.
+    const auto significant = digits.find_first_not_of('0');
+    const sv kept = significant == sv::npos ? sv("0") : digits.substr(significant);
+    std::int64_t value = 0;
+    bool too_large = kept.size() > 11;
+    if (!too_large) {
+      std::from_chars(kept.data(), kept.data() + kept.size(), value);
+      value *= unit;
+      if (negative) value = -value;
+      too_large = value > INT32_MAX || value < INT32_MIN;
+    }
+    if (too_large) {
+      message("CEE3617I The number " + t + " of the run-time option " + full +
+              " exceeded the range of -2147483648 to 2147483647.");
+      return std::nullopt;
+    }
+    if (kind == suboption_kind::lrecl && value > 32760) {
+      message("CEE3636I The value " + t + " exceeded the maximum allowable LRECL or BLKSIZE of 32760 bytes.");
+      return std::nullopt;
+    }
+    return checked{std::to_string(value), value};
+  }
+
+  // An accepted suboption of an area option, into the area.
+  void store(std::size_t index, std::size_t k, const checked& value) {
+    using off = ov_le_external::offset;
+    const sv name = options[index].name;
+    if (name == "HEAP") {
+      if (k == 2) area_.set_option(off::heap_location, value.value == "BELOW");
+      if (k == 3) area_.set_option(off::heap_keep_free, value.value == "FREE");
+      if (k == 2 || k == 3) return;
+      const std::int64_t bytes = heap_bytes(value.number);
+      if (bytes > heap_size_limit) {
+        message("CEE3616I The string '" + value.value + "' was not a valid suboption of the run-time option HEAP.");
+        return;
+      }
+      static constexpr std::size_t fields[] = {off::heap_initial,       off::heap_increment,      0, 0,
+                                               off::heap_below_initial, off::heap_below_increment};
+      area_.set_heap_size(fields[k], bytes);
+      if (k == 0) area_.set_heap0_initial(static_cast<std::int32_t>(bytes));
+      if (k == 1) area_.set_heap0_increment(static_cast<std::int32_t>(bytes));
+    } else if (name == "STORAGE") {
+      if (k > 1) return;
+      const std::size_t switch_at = k == 0 ? off::storage_heap_switch : off::storage_free_switch;
+      const std::size_t byte_at = k == 0 ? off::storage_heap_fill : off::storage_free_fill;
+      const auto byte = fill_byte_value(value.value);
+      if (byte) {
+        area_.set_fill_byte(byte_at, *byte);
+        area_.set_option(switch_at, true);
+      } else {
+        area_.set_option(switch_at, false);
+      }
+    } else if (name == "ALL31" || name == "RPTOPTS" || name == "RPTSTG" || name == "CBLOPTS") {
+      const std::size_t at = name == "ALL31"     ? off::all31
+                             : name == "RPTOPTS" ? off::rptopts
+                             : name == "RPTSTG"  ? off::rptstg
+                                                 : off::cblopts;
+      area_.set_option(at, value.value == "ON");
+    } else if (name == "MSGFILE") {
+      if (k == 0) {
+        common::store_padded(area_.message_file().data(), 8, platform::ebcdic_from_ascii(value.value),
+                             common::ebcdic::blank);
+      }
+    } else if (name == "COUNTRY") {
+      const std::string code = platform::ebcdic_from_ascii(value.value);
+      std::copy_n(code.begin(), 2, area_.country(1).begin());
+    } else if (name == "NATLANG") {
+      const std::string code = platform::ebcdic_from_ascii(value.value);
+      std::copy_n(code.begin(), 3, area_.language(1).begin());
+    }
+  }
+
+  ov_le_external area_;
+  option_origin origin_;
+  bool header_shown_ = false;
+  std::vector<std::string> strays_;  // what followed a quoted suboption of the option being read
+};
+
+}  // namespace
+
+std::string_view source_label(option_source where) noexcept {
+  switch (where) {
+    case option_source::installation_default: return "Installation default";
+    case option_source::environment_variable: return "Environment variable";
+    case option_source::ide_setting: return "IDE setting";
+    case option_source::configuration_file: return "Configuration file";
+    case option_source::invocation_command: return "Invocation command";
+  }
+  return "";
+}
+
+std::span<const option_spec> vocabulary() noexcept { return options; }
+
+std::optional<option_match> find_option(std::string_view name) noexcept {
+  const std::string wanted = upper(name);
+  const auto accepts = [](const option_spec& spec, sv spelling) {
+    return spelling.size() >= spec.minimum && spelling.size() <= spec.name.size() &&
+           spec.name.substr(0, spelling.size()) == spelling;
+  };
+  for (std::size_t i = 0; i < option_count; ++i) {
+    if (accepts(options[i], wanted)) return option_match{i, false};
+  }
+  if (wanted.size() > 2 && wanted.starts_with("NO")) {
+    const sv rest = sv(wanted).substr(2);
+    for (std::size_t i = 0; i < option_count; ++i) {
+      if (options[i].has_no_form && accepts(options[i], rest)) return option_match{i, true};
+    }
+  }
+  return std::nullopt;
+}
+
+void reset_options() noexcept {
+  auto& table = states();
+  for (std::size_t i = 0; i < option_count; ++i) {
+    table[i].where = option_source::installation_default;
+    table[i].positive = options[i].default_positive;
+    try {
+      table[i].suboptions = split_defaults(options[i]);
+    } catch (...) {
+      // Out of memory: the values of the earlier run stay.
+    }
+  }
+}
+
+void note_option_source(area_option option, option_source where) noexcept { states()[index_of(option)].where = where; }
+
+option_source last_set(std::size_t index) noexcept {
+  return index < option_count ? states()[index].where : option_source::installation_default;
+}
+
+void parse_options(common::ov_le_external area, std::string_view text, option_origin origin) noexcept {
+  try {
+    option_parser(area, origin).parse(text);
+  } catch (...) {
+    // Out of memory in a message: the options read so far stay in effect.
+  }
+}
+
+std::optional<char> fill_byte_value(std::string_view text) noexcept {
+  if (text.size() == 3 && (text[0] == '\'' || text[0] == '"') && text[2] == text[0]) {
+    return static_cast<char>(platform::to_ebcdic(static_cast<std::uint8_t>(text[1])));
+  }
+  const auto hex = [](char c) { return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1; };
+  if (text.size() != 2 || hex(text[0]) < 0 || hex(text[1]) < 0) return std::nullopt;
+  return static_cast<char>(hex(text[0]) * 16 + hex(text[1]));
+}
+
+std::string option_value(common::ov_le_external area, std::size_t index) {
+  using off = ov_le_external::offset;
+  const option_spec& spec = options[index];
+  const option_state& state = states()[index];
+  std::vector<std::string> subs = state.suboptions;
+  const auto on_off_at = [&](std::size_t at) { return std::string(area.option_on(at) ? "ON" : "OFF"); };
+  const sv name = spec.name;
+  if (name == "ALL31") subs[0] = on_off_at(off::all31);
+  if (name == "CBLOPTS") subs[0] = on_off_at(off::cblopts);
+  if (name == "RPTOPTS") subs[0] = on_off_at(off::rptopts);
+  if (name == "RPTSTG") subs[0] = on_off_at(off::rptstg);
+  if (name == "COUNTRY") subs[0] = ascii_field(area.country(1));
+  if (name == "NATLANG") subs[0] = ascii_field(area.language(1));
+  if (name == "MSGFILE") subs[0] = ascii_field(area.message_file());
+  if (name == "HEAP") {
+    const auto size_at = [&](std::size_t at) { return std::to_string(std::max<std::int64_t>(area.heap_size(at), 0)); };
+    subs = {size_at(off::heap_initial),
+            size_at(off::heap_increment),
+            area.option_on(off::heap_location) ? "BELOW" : "ANYWHERE",
+            area.option_on(off::heap_keep_free) ? "FREE" : "KEEP",
+            size_at(off::heap_below_initial),
+            size_at(off::heap_below_increment)};
+  }
+  if (name == "STORAGE") {
+    subs[0] = area.option_on(off::storage_heap_switch) ? hex_byte(area.fill_byte(off::storage_heap_fill)) : "NONE";
+    subs[1] = area.option_on(off::storage_free_switch) ? hex_byte(area.fill_byte(off::storage_free_fill)) : "NONE";
+  }
+  std::string out = (state.positive ? "" : "NO") + std::string(spec.name);
+  if (std::any_of(subs.begin(), subs.end(), [](const std::string& s) { return !s.empty(); })) {
+    out += '(';
+    for (std::size_t k = 0; k < subs.size(); ++k) {
+      if (k > 0) out += ',';
+      out += subs[k];
+    }
+    // Trailing empty suboptions are left off.
+    while (out.back() == ',') out.pop_back();
+    out += ')';
+  }
+  return out;
+}
+
+std::vector<std::string> options_report(common::ov_le_external area) {
+  std::vector<std::string> lines = {" Options Report ", "", " LAST WHERE SET          OPTION ",
+                                    " " + std::string(79, '-')};
+  for (std::size_t i = 0; i < option_count; ++i) {
+    std::string where(source_label(states()[i].where));
+    where.resize(22, ' ');
+    // NO forms start two columns to the left, so that every option name lines up under OPTION.
+    lines.push_back(" " + where + (states()[i].positive ? "  " : "") + option_value(area, i));
+  }
+  return lines;
+}
+
+}  // namespace ovle::environment
