@@ -149,7 +149,7 @@ constexpr option_spec options[] = {
     {"THREADSTACK",   7, false, accepted,         thread_stack,     "OFF,4096,4096,ANYWHERE,KEEP,131072,131072", true},
     {"TRACE",         5, false, unsupported,      trace,            "OFF,4096,DUMP,LE=0",                        true},
     {"TRAP",          4, false, unsupported,      trap,             "ON,SPIE",                                   true},
-    {"UPSI",          4, false, unsupported,      upsi,             "00000000",                                  true},
+    {"UPSI",          4, false, accepted,         upsi,             "00000000",                                  true},
     {"USRHDLR",       4, true,  unsupported,      user_handler,     "",                                          false},
     {"VCTRSAVE",      4, false, accepted,         one_on_off,       "OFF",                                       true},
     {"VERSION",       7, false, accepted,         version,          "",                                          true},
@@ -421,7 +421,7 @@ class option_parser {
       const auto value = check(full, spec.suboptions[k], subs[k]);
       if (!value) continue;
       state.suboptions[k] = value->value;
-      if (spec.how == treatment::area) store(match->index, k, *value);
+      if (spec.how == treatment::area) store(match->index, k, *value, subs[k]);
       took_effect = true;
     }
     if (!took_effect) return;
@@ -529,7 +529,7 @@ class option_parser {
   }
 
   // An accepted suboption of an area option, into the area.
-  void store(std::size_t index, std::size_t k, const checked& value) {
+  void store(std::size_t index, std::size_t k, const checked& value, const suboption& sub) {
     using off = ov_le_external::offset;
     const sv name = options[index].name;
     if (name == "HEAP") {
@@ -538,7 +538,7 @@ class option_parser {
       if (k == 2 || k == 3) return;
       const std::int64_t bytes = heap_bytes(value.number);
       if (bytes > heap_size_limit) {
-        message("CEE3616I The string '" + value.value + "' was not a valid suboption of the run-time option HEAP.");
+        message("CEE3616I The string '" + sub.text + "' was not a valid suboption of the run-time option HEAP.");
         return;
       }
       static constexpr std::size_t fields[] = {off::heap_initial,       off::heap_increment,      0, 0,

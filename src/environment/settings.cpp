@@ -281,7 +281,8 @@ void set_heap(ov_le_external area, bool small_defaults) noexcept {
         const auto value = variable("HEAP", 80, "HEAP");
         if (!value) return;
         note_option_source(area_option::heap, option_source::environment_variable);
-        const auto subs = suboptions(upper(*value), 6);
+        const std::string text = upper(*value);
+        const auto subs = suboptions(text, 6);
         static constexpr std::size_t size_positions[] = {0, 1, 4, 5};
         for (std::size_t i = 0; i < 4; ++i) {
           if (size_positions[i] >= subs.size()) break;

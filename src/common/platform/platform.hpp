@@ -254,11 +254,13 @@ void set_unreachable(std::string_view call_name, bool unreachable);
 // Puts `replacement` in place of the library program of that CALL name (a spy that may call the
 // real program); null puts the real program back.
 void replace_program(std::string_view call_name, program_address replacement);
+// Makes a program that is not the library's reachable by that CALL name (null: unreachable again).
+void provide_program(std::string_view call_name, program_address address);
 // Makes every later open_vfile fail (answer 0), or work again.
 void set_vfile_open_fails(bool fails) noexcept;
 // Makes the host program "$COBDIR\LE370.LBR" reachable.
 void set_le370_reachable(bool reachable);
-// Every program reachable and none replaced, LE370.LBR as OVLE_LE370 says.
+// Every program reachable, none replaced or provided, LE370.LBR as OVLE_LE370 says.
 void reset_programs();
 
 // The stand-in IDE link. Absent by default: "IDELINK" cannot be loaded.

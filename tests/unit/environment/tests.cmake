@@ -1,1 +1,4 @@
-ovle_unit_test(ovle_environment_tests unit/environment/environment_test.cpp unit/environment/sysout_test.cpp)
+ovle_unit_test(ovle_environment_tests
+  unit/environment/environment_test.cpp
+  unit/environment/settings_test.cpp
+  unit/environment/sysout_test.cpp)
