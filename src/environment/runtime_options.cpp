@@ -85,76 +85,76 @@ constexpr treatment accepted = treatment::accepted;
 constexpr treatment unsupported = treatment::unsupported;
 constexpr treatment not_from_command = treatment::not_from_command;
 
-// Name, shortest abbreviation, NO form, treatment, suboptions, installation default (the report of
+// Name, IBM's published abbreviation (none where the name is its own), NO form, treatment, suboptions, installation default (the report of
 // an area option reads its value from the area instead), whether that default is the positive form.
 // Options that only tune the mainframe's own storage, files or other languages' run-times are
 // accepted; those that ask for a behaviour this library does not have (debugging, condition
 // handling, tracing, POSIX, user exits) are reported as not supported.
 // clang-format off
 constexpr option_spec options[] = {
-    {"ABPERC",        6, false, unsupported,      abend_code,       "NONE",                                      true},
-    {"ABTERMENC",     3, false, unsupported,      abnormal_end,     "ABEND",                                     true},
-    {"AIXBLD",        3, true,  accepted,         no_suboptions,    "",                                          false},
-    {"ALL31",         5, false, in_area,          one_on_off,       "OFF",                                       true},
-    {"ANYHEAP",       4, false, accepted,         heap_four,        "16384,8192,ANYWHERE,FREE",                  true},
-    {"ARGPARSE",      8, true,  not_from_command, no_suboptions,    "",                                          true},
-    {"AUTOTASK",      5, true,  unsupported,      autotask,         "",                                          false},
-    {"BELOWHEAP",     2, false, accepted,         heap_three,       "8192,4096,FREE",                            true},
-    {"CBLOPTS",       7, false, in_area,          one_on_off,       "ON",                                        true},
-    {"CBLPSHPOP",     4, false, accepted,         one_on_off,       "ON",                                        true},
-    {"CBLQDA",        6, false, accepted,         one_on_off,       "OFF",                                       true},
-    {"CHECK",         2, false, accepted,         one_on_off,       "ON",                                        true},
-    {"COUNTRY",       2, false, in_area,          country,          "US",                                        true},
-    {"DEBUG",         3, true,  unsupported,      no_suboptions,    "",                                          false},
-    {"DEPTHCONDLMT",  2, false, unsupported,      one_number,       "10",                                        true},
-    {"ENVAR",         3, false, unsupported,      environment_text, "",                                          true},
-    {"ERRCOUNT",      3, false, unsupported,      one_number,       "0",                                         true},
-    {"ERRUNIT",       4, false, accepted,         one_number,       "6",                                         true},
-    {"EXECOPS",       4, true,  not_from_command, no_suboptions,    "",                                          true},
-    {"FILEHIST",      5, true,  accepted,         no_suboptions,    "",                                          true},
-    {"FLOW",          4, true,  unsupported,      no_suboptions,    "",                                          false},
-    {"HEAP",          1, false, in_area,          heap_like,        "32768,32768,ANYWHERE,KEEP,8192,4096",       true},
-    {"HEAPCHK",       5, false, unsupported,      heap_check,       "OFF,1,0,0,0",                               true},
-    {"HEAPPOOLS",     2, false, accepted,         heap_pools,       "OFF,8,10,32,10,128,10,256,10,1024,10,2048,10", true},
-    {"INFOMSGFILTER", 3, false, unsupported,      message_filter,   "OFF",                                       true},
-    {"INQPCOPN",      3, true,  accepted,         no_suboptions,    "",                                          true},
-    {"INTERRUPT",     5, false, unsupported,      one_on_off,       "OFF",                                       true},
-    {"LIBRARY",       3, false, accepted,         library,          "SYSCEE",                                    true},
-    {"LIBSTACK",      4, false, accepted,         heap_three,       "4096,4096,FREE",                            true},
-    {"MSGFILE",       4, false, in_area,          message_file,     "SYSOUT,FBA,121,0,NOENQ",                    true},
-    {"MSGQ",          4, false, accepted,         one_number,       "15",                                        true},
-    {"NATLANG",       3, false, in_area,          natlang,          "ENU",                                       true},
-    {"NONIPTSTACK",   6, false, accepted,         heap_four,        "4096,4096,BELOW,KEEP",                      true},
-    {"OCSTATUS",      2, true,  accepted,         no_suboptions,    "",                                          true},
-    {"PC",            2, true,  accepted,         no_suboptions,    "",                                          false},
-    {"PLIST",         3, false, not_from_command, parameter_list,   "HOST",                                      true},
-    {"PLITASKCOUNT",  8, false, accepted,         one_number,       "20",                                        true},
-    {"POSIX",         3, false, unsupported,      one_on_off,       "OFF",                                       true},
-    {"PROFILE",       3, false, unsupported,      profile,          "OFF",                                       true},
-    {"PRTUNIT",       3, false, accepted,         one_number,       "6",                                         true},
-    {"PUNUNIT",       3, false, accepted,         one_number,       "7",                                         true},
-    {"RDRUNIT",       3, false, accepted,         one_number,       "5",                                         true},
-    {"RECPAD",        6, false, accepted,         record_padding,   "OFF",                                       true},
-    {"REDIR",         5, true,  not_from_command, no_suboptions,    "",                                          true},
-    {"RPTOPTS",       4, false, in_area,          one_on_off,       "OFF",                                       true},
-    {"RPTSTG",        4, false, in_area,          one_on_off,       "OFF",                                       true},
-    {"RTEREUS",       7, true,  unsupported,      no_suboptions,    "",                                          false},
-    {"RTLS",          4, false, accepted,         one_on_off,       "OFF",                                       true},
-    {"SIMVRD",        6, true,  accepted,         no_suboptions,    "",                                          false},
-    {"STACK",         4, false, accepted,         heap_like,        "131072,131072,ANYWHERE,KEEP,524288,131072", true},
-    {"STORAGE",       4, false, in_area,          storage,          "NONE,NONE,NONE,0",                          true},
-    {"TERMTHDACT",    3, false, unsupported,      termination,      "TRACE,,96",                                 true},
-    {"TEST",          4, true,  unsupported,      test,             "ALL,*,PROMPT,INSPPREF",                     false},
-    {"THREADHEAP",    7, false, accepted,         heap_four,        "4096,4096,ANYWHERE,KEEP",                   true},
-    {"THREADSTACK",   7, false, accepted,         thread_stack,     "OFF,4096,4096,ANYWHERE,KEEP,131072,131072", true},
-    {"TRACE",         5, false, unsupported,      trace,            "OFF,4096,DUMP,LE=0",                        true},
-    {"TRAP",          4, false, unsupported,      trap,             "ON,SPIE",                                   true},
-    {"UPSI",          4, false, accepted,         upsi,             "00000000",                                  true},
-    {"USRHDLR",       4, true,  unsupported,      user_handler,     "",                                          false},
-    {"VCTRSAVE",      4, false, accepted,         one_on_off,       "OFF",                                       true},
-    {"VERSION",       7, false, accepted,         version,          "",                                          true},
-    {"XPLINK",        6, false, unsupported,      one_on_off,       "OFF",                                       true},
-    {"XUFLOW",        3, false, accepted,         underflow,        "AUTO",                                      true},
+    {"ABPERC",         "",        false, unsupported,      abend_code,       "NONE",                                      true},
+    {"ABTERMENC",      "ABT",     false, unsupported,      abnormal_end,     "ABEND",                                     true},
+    {"AIXBLD",         "AIX",     true,  accepted,         no_suboptions,    "",                                          false},
+    {"ALL31",          "",        false, in_area,          one_on_off,       "OFF",                                       true},
+    {"ANYHEAP",        "ANYH",    false, accepted,         heap_four,        "16384,8192,ANYWHERE,FREE",                  true},
+    {"ARGPARSE",       "",        true,  not_from_command, no_suboptions,    "",                                          true},
+    {"AUTOTASK",       "AUTOT",   true,  unsupported,      autotask,         "",                                          false},
+    {"BELOWHEAP",      "BE",      false, accepted,         heap_three,       "8192,4096,FREE",                            true},
+    {"CBLOPTS",        "",        false, in_area,          one_on_off,       "ON",                                        true},
+    {"CBLPSHPOP",      "CBLP",    false, accepted,         one_on_off,       "ON",                                        true},
+    {"CBLQDA",         "",        false, accepted,         one_on_off,       "OFF",                                       true},
+    {"CHECK",          "CH",      false, accepted,         one_on_off,       "ON",                                        true},
+    {"COUNTRY",        "CO",      false, in_area,          country,          "US",                                        true},
+    {"DEBUG",          "DEB",     true,  unsupported,      no_suboptions,    "",                                          false},
+    {"DEPTHCONDLMT",   "DE",      false, unsupported,      one_number,       "10",                                        true},
+    {"ENVAR",          "ENV",     false, unsupported,      environment_text, "",                                          true},
+    {"ERRCOUNT",       "ERR",     false, unsupported,      one_number,       "0",                                         true},
+    {"ERRUNIT",        "ERRU",    false, accepted,         one_number,       "6",                                         true},
+    {"EXECOPS",        "EXEC",    true,  not_from_command, no_suboptions,    "",                                          true},
+    {"FILEHIST",       "FILEH",   true,  accepted,         no_suboptions,    "",                                          true},
+    {"FLOW",           "",        true,  unsupported,      no_suboptions,    "",                                          false},
+    {"HEAP",           "H",       false, in_area,          heap_like,        "32768,32768,ANYWHERE,KEEP,8192,4096",       true},
+    {"HEAPCHK",        "HEAPC",   false, unsupported,      heap_check,       "OFF,1,0,0,0",                               true},
+    {"HEAPPOOLS",      "HP",      false, accepted,         heap_pools,       "OFF,8,10,32,10,128,10,256,10,1024,10,2048,10", true},
+    {"INFOMSGFILTER",  "INF",     false, unsupported,      message_filter,   "OFF",                                       true},
+    {"INQPCOPN",       "INQ",     true,  accepted,         no_suboptions,    "",                                          true},
+    {"INTERRUPT",      "INTER",   false, unsupported,      one_on_off,       "OFF",                                       true},
+    {"LIBRARY",        "LIB",     false, accepted,         library,          "SYSCEE",                                    true},
+    {"LIBSTACK",       "LIBS",    false, accepted,         heap_three,       "4096,4096,FREE",                            true},
+    {"MSGFILE",        "MSGF",    false, in_area,          message_file,     "SYSOUT,FBA,121,0,NOENQ",                    true},
+    {"MSGQ",           "",        false, accepted,         one_number,       "15",                                        true},
+    {"NATLANG",        "NAT",     false, in_area,          natlang,          "ENU",                                       true},
+    {"NONIPTSTACK",    "NONIPS",  false, accepted,         heap_four,        "4096,4096,BELOW,KEEP",                      true},
+    {"OCSTATUS",       "OC",      true,  accepted,         no_suboptions,    "",                                          true},
+    {"PC",             "",        true,  accepted,         no_suboptions,    "",                                          false},
+    {"PLIST",          "PLI",     false, not_from_command, parameter_list,   "HOST",                                      true},
+    {"PLITASKCOUNT",   "PLITASKC",false, accepted,         one_number,       "20",                                        true},
+    {"POSIX",          "POS",     false, unsupported,      one_on_off,       "OFF",                                       true},
+    {"PROFILE",        "PRO",     false, unsupported,      profile,          "OFF",                                       true},
+    {"PRTUNIT",        "PRT",     false, accepted,         one_number,       "6",                                         true},
+    {"PUNUNIT",        "PUN",     false, accepted,         one_number,       "7",                                         true},
+    {"RDRUNIT",        "RDR",     false, accepted,         one_number,       "5",                                         true},
+    {"RECPAD",         "",        false, accepted,         record_padding,   "OFF",                                       true},
+    {"REDIR",          "",        true,  not_from_command, no_suboptions,    "",                                          true},
+    {"RPTOPTS",        "RPTO",    false, in_area,          one_on_off,       "OFF",                                       true},
+    {"RPTSTG",         "RPTS",    false, in_area,          one_on_off,       "OFF",                                       true},
+    {"RTEREUS",        "",        true,  unsupported,      no_suboptions,    "",                                          false},
+    {"RTLS",           "",        false, accepted,         one_on_off,       "OFF",                                       true},
+    {"SIMVRD",         "",        true,  accepted,         no_suboptions,    "",                                          false},
+    {"STACK",          "STAC",    false, accepted,         heap_like,        "131072,131072,ANYWHERE,KEEP,524288,131072", true},
+    {"STORAGE",        "STOR",    false, in_area,          storage,          "NONE,NONE,NONE,0",                          true},
+    {"TERMTHDACT",     "TER",     false, unsupported,      termination,      "TRACE,,96",                                 true},
+    {"TEST",           "",        true,  unsupported,      test,             "ALL,*,PROMPT,INSPPREF",                     false},
+    {"THREADHEAP",     "THREADH", false, accepted,         heap_four,        "4096,4096,ANYWHERE,KEEP",                   true},
+    {"THREADSTACK",    "THREADS", false, accepted,         thread_stack,     "OFF,4096,4096,ANYWHERE,KEEP,131072,131072", true},
+    {"TRACE",          "",        false, unsupported,      trace,            "OFF,4096,DUMP,LE=0",                        true},
+    {"TRAP",           "",        false, unsupported,      trap,             "ON,SPIE",                                   true},
+    {"UPSI",           "",        false, accepted,         upsi,             "00000000",                                  true},
+    {"USRHDLR",        "USRH",    true,  unsupported,      user_handler,     "",                                          false},
+    {"VCTRSAVE",       "VCTR",    false, accepted,         one_on_off,       "OFF",                                       true},
+    {"VERSION",        "",        false, accepted,         version,          "",                                          true},
+    {"XPLINK",         "",        false, unsupported,      one_on_off,       "OFF",                                       true},
+    {"XUFLOW",         "XUF",     false, accepted,         underflow,        "AUTO",                                      true},
 };
 // clang-format on
 constexpr std::size_t option_count = std::size(options);
@@ -168,12 +168,12 @@ constexpr std::size_t index_of(sv name) {
 
 constexpr bool vocabulary_is_sound() {
   for (std::size_t i = 0; i < option_count; ++i) {
-    if (options[i].minimum == 0 || options[i].minimum > options[i].name.size()) return false;
+    if (options[i].abbreviation.size() >= options[i].name.size()) return false;
     if (i > 0 && !(options[i - 1].name < options[i].name)) return false;
   }
   return true;
 }
-static_assert(vocabulary_is_sound(), "option names sorted, each minimum within its name");
+static_assert(vocabulary_is_sound(), "option names sorted, each abbreviation shorter than its name");
 
 constexpr std::size_t index_of(area_option o) {
   switch (o) {
@@ -598,19 +598,23 @@ std::string_view source_label(option_source where) noexcept {
 
 std::span<const option_spec> vocabulary() noexcept { return options; }
 
+bool spelling_accepted(const option_spec& spec, std::string_view spelling) noexcept {
+  if (spelling == spec.name || (!spec.abbreviation.empty() && spelling == spec.abbreviation)) return true;
+  // An abbreviation that begins the name admits every spelling between the two.
+  const sv& a = spec.abbreviation;
+  return !a.empty() && spec.name.starts_with(a) && spelling.size() > a.size() && spelling.size() < spec.name.size() &&
+         spec.name.starts_with(spelling);
+}
+
 std::optional<option_match> find_option(std::string_view name) noexcept {
   const std::string wanted = upper(name);
-  const auto accepts = [](const option_spec& spec, sv spelling) {
-    return spelling.size() >= spec.minimum && spelling.size() <= spec.name.size() &&
-           spec.name.substr(0, spelling.size()) == spelling;
-  };
   for (std::size_t i = 0; i < option_count; ++i) {
-    if (accepts(options[i], wanted)) return option_match{i, false};
+    if (spelling_accepted(options[i], wanted)) return option_match{i, false};
   }
   if (wanted.size() > 2 && wanted.starts_with("NO")) {
     const sv rest = sv(wanted).substr(2);
     for (std::size_t i = 0; i < option_count; ++i) {
-      if (options[i].has_no_form && accepts(options[i], rest)) return option_match{i, true};
+      if (options[i].has_no_form && spelling_accepted(options[i], rest)) return option_match{i, true};
     }
   }
   return std::nullopt;

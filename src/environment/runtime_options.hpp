@@ -52,9 +52,9 @@ struct suboption_spec {
 };
 
 struct option_spec {
-  std::string_view name;  // in full
-  std::uint8_t minimum;   // the shortest accepted abbreviation, IBM's published one
-  bool has_no_form;       // NOname is accepted
+  std::string_view name;          // in full
+  std::string_view abbreviation;  // IBM's published one; empty when there is none
+  bool has_no_form;               // NOname is accepted
   treatment how;
   std::span<const suboption_spec> suboptions;
   std::string_view defaults;  // the installation default of the suboptions, separated by commas
@@ -64,8 +64,13 @@ struct option_spec {
 // Every run-time option the library recognizes, in alphabetical order.
 std::span<const option_spec> vocabulary() noexcept;
 
-// The option a name (any case) stands for: in full, any abbreviation down to the published minimum,
-// or the NO form of either.
+// Whether `spelling` (upper case) names the option: its full name, its published abbreviation, or,
+// where the abbreviation begins the name (RPTO for RPTOPTS), anything between the two (RPTOP).
+// Some abbreviations do not begin their name (HP for HEAPPOOLS): only they themselves are taken.
+bool spelling_accepted(const option_spec& spec, std::string_view spelling) noexcept;
+
+// The option a name (any case) stands for: any accepted spelling, or NO followed by one where the
+// option has a NO form.
 struct option_match {
   std::size_t index;  // into vocabulary()
   bool no_form;

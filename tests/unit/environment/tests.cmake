@@ -1,4 +1,5 @@
 ovle_unit_test(ovle_environment_tests
   unit/environment/environment_test.cpp
+  unit/environment/runtime_options_test.cpp
   unit/environment/settings_test.cpp
   unit/environment/sysout_test.cpp)
