@@ -2,8 +2,10 @@
 #include "environment/configuration.hpp"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
+#include "common/bytes.hpp"
 #include "common/ebcdic.hpp"
 #include "common/platform/platform.hpp"
 
@@ -78,7 +80,12 @@ std::int16_t configuration_file::load() noexcept {
         file.close();
         return status::write_failed;
       }
-      const std::string ebcdic = platform::ebcdic_from_ascii(record);
+      std::array<char, entry_width> ebcdic;
+      const std::size_t length = common::padded_length(record, ' ');
+      for (std::size_t i = 0; i < length; ++i) {
+        ebcdic[i] = static_cast<char>(platform::to_ebcdic(static_cast<std::uint8_t>(record[i])));
+      }
+      std::fill(ebcdic.begin() + static_cast<std::ptrdiff_t>(length), ebcdic.end(), common::ebcdic::blank);
       if (!platform::write_vfile(stream_, total_, std::as_bytes(std::span(ebcdic)))) {
         file.close();
         return status::write_failed;

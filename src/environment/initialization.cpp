@@ -112,7 +112,13 @@ void apply_configuration_entries(ov_le_external area) {
   while (true) {
     configuration(&function, key.data(), entry, &status);
     if (status != 0) break;
-    parse_options(area, platform::ascii_from_ebcdic({entry, 100}), option_origin::configuration_file);
+    // The blanks that pad the entry separate nothing: they are left out.
+    char text[100];
+    const std::size_t length = common::padded_length({entry, sizeof text}, blank);
+    for (std::size_t i = 0; i < length; ++i) {
+      text[i] = static_cast<char>(platform::to_ascii(static_cast<std::uint8_t>(entry[i])));
+    }
+    parse_options(area, {text, length}, option_origin::configuration_file);
     function = 1;
   }
   const std::int16_t close = 4;

@@ -195,6 +195,8 @@ constexpr std::size_t index_of(area_option o) {
 struct option_state {
   option_source where = option_source::installation_default;
   bool positive = true;
+  // Empty while every suboption has its installation default: the initialization resets 63 options,
+  // most of which are never set.
   std::vector<std::string> suboptions;
 };
 
@@ -212,24 +214,13 @@ std::vector<std::string> split_defaults(const option_spec& spec) {
 std::array<option_state, option_count>& states() {
   static auto* table = [] {
     auto* t = new std::array<option_state, option_count>();
-    for (std::size_t i = 0; i < option_count; ++i) {
-      (*t)[i].positive = options[i].default_positive;
-      (*t)[i].suboptions = split_defaults(options[i]);
-    }
+    for (std::size_t i = 0; i < option_count; ++i) (*t)[i].positive = options[i].default_positive;
     return t;
   }();
   return *table;
 }
 
 // ---- Text helpers ---------------------------------------------------------------------------------
-
-std::string upper(sv text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
 
 sv trim(sv text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -268,6 +259,32 @@ struct suboption {
   bool quoted = false;
 };
 
+// The parser's working storage, kept from text to text: the initialization parses a hundred
+// configuration entries or more, and the strings keep their capacity.
+struct parser_scratch {
+  std::vector<suboption> subs;
+  std::string current;
+  std::vector<std::string> strays;  // what followed a quoted suboption of the option being read
+};
+
+parser_scratch& scratch() {
+  static auto* s = new parser_scratch();
+  return *s;
+}
+
+void upper_in_place(std::string& text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+}
+
+// An option as the text named it, for the messages: NOTEST rather than TEST.
+struct named_option {
+  const option_spec& spec;
+  bool no_form;
+  std::string full() const { return (no_form ? "NO" : "") + std::string(spec.name); }
+};
+
 // A suboption that passed its check, in the form the record and the area take.
 struct checked {
   std::string value;
@@ -288,17 +305,18 @@ class option_parser {
       if (i >= n) return;
       const std::size_t start = i;
       while (i < n && text[i] != ' ' && text[i] != ',' && text[i] != '(') ++i;
-      const std::string name = upper(text.substr(start, i - start));
+      const sv name = text.substr(start, i - start);
       std::size_t after = i;
       while (after < n && text[after] == ' ') ++after;
-      std::vector<suboption> subs;
+      count_ = 0;
+      s_.strays.clear();
       bool listed = false;
       if (after < n && text[after] == '(') {
         listed = true;
         i = after + 1;
-        if (!read_suboptions(text, i, subs)) return;  // an open quote runs to the end of the text
+        if (!read_suboptions(text, i)) return;  // an open quote runs to the end of the text
       }
-      apply(name, listed, subs);
+      apply(name, listed);
     }
   }
 
@@ -313,12 +331,21 @@ class option_parser {
 
   // Reads the suboptions after "(" up to ")" (or the end of the text, which CEE3607I reports).
   // False when a quoted suboption has no end quote: the option is dropped.
-  bool read_suboptions(sv text, std::size_t& i, std::vector<suboption>& subs) {
+  bool read_suboptions(sv text, std::size_t& i) {
     const std::size_t n = text.size();
-    std::string current;
+    std::string& current = s_.current;
+    current.clear();
     bool quoted = false;
     const auto finish = [&] {
-      subs.push_back({quoted ? current : upper(trim(current)), quoted});
+      if (count_ == s_.subs.size()) s_.subs.emplace_back();
+      suboption& sub = s_.subs[count_++];
+      if (quoted) {
+        sub.text.assign(current);
+      } else {
+        sub.text.assign(trim(current));
+        upper_in_place(sub.text);
+      }
+      sub.quoted = quoted;
       current.clear();
       quoted = false;
     };
@@ -367,7 +394,7 @@ class option_parser {
         if (j < n && text[j] != ',' && text[j] != ')') {
           const std::size_t stray = j;
           while (j < n && text[j] != ',' && text[j] != ')') ++j;
-          strays_.emplace_back(trim(text.substr(stray, j - stray)));
+          s_.strays.emplace_back(trim(text.substr(stray, j - stray)));
         }
         i = j;
         continue;
@@ -381,35 +408,36 @@ class option_parser {
     }
   }
 
-  void apply(const std::string& name, bool listed, const std::vector<suboption>& subs) {
+  void apply(sv name, bool listed) {
     const auto match = find_option(name);
-    std::vector<std::string> strays;
-    strays.swap(strays_);
     if (!match) {
-      message("CEE3611I The run-time option " + name + " was an invalid run-time option.");
+      std::string typed(name);
+      upper_in_place(typed);
+      message("CEE3611I The run-time option " + typed + " was an invalid run-time option.");
       return;
     }
     const option_spec& spec = options[match->index];
-    const std::string full = (match->no_form ? "NO" : "") + std::string(spec.name);
-    for (const std::string& stray : strays) {
+    const named_option named{spec, match->no_form};
+    for (const std::string& stray : s_.strays) {
       message("CEE3601I The string '" + stray +
               "' was found where a delimiter was expected following a quoted suboption for the run-time option " +
-              full + ".");
+              named.full() + ".");
     }
     if (spec.how == treatment::not_from_command && origin_ == option_origin::invocation_command) {
-      message("CEE3618I The run-time option " + full + " was not valid from the invocation command.");
+      message("CEE3618I The run-time option " + named.full() + " was not valid from the invocation command.");
       return;
     }
     if (spec.how == treatment::unsupported) {
-      message("OVX9999I The run-time option " + full + " is not supported in this release of " +
+      message("OVX9999I The run-time option " + named.full() + " is not supported in this release of " +
               std::string(edition_name(area_.host_code())) + ".");
       return;
     }
-    std::size_t count = listed ? subs.size() : 0;
+    const auto& subs = s_.subs;
+    std::size_t count = listed ? count_ : 0;
     if (count > spec.suboptions.size()) {
       // "HEAP()" and "AIXBLD()" name no suboption at all.
       if (!(spec.suboptions.empty() && count == 1 && subs[0].text.empty() && !subs[0].quoted)) {
-        message("CEE3612I Too many suboptions were specified for the run-time option " + full + ".");
+        message("CEE3612I Too many suboptions were specified for the run-time option " + named.full() + ".");
       }
       count = spec.suboptions.size();
     }
@@ -418,8 +446,9 @@ class option_parser {
     bool took_effect = count == 0;
     for (std::size_t k = 0; k < count; ++k) {
       if (subs[k].text.empty() && !subs[k].quoted) continue;  // an empty suboption keeps its value
-      const auto value = check(full, spec.suboptions[k], subs[k]);
+      const auto value = check(named, spec.suboptions[k], subs[k]);
       if (!value) continue;
+      if (state.suboptions.empty()) state.suboptions = split_defaults(spec);
       state.suboptions[k] = value->value;
       if (spec.how == treatment::area) store(match->index, k, *value, subs[k]);
       took_effect = true;
@@ -430,10 +459,10 @@ class option_parser {
     if (spec.has_no_form) state.positive = !match->no_form;
   }
 
-  std::optional<checked> check(const std::string& full, const suboption_spec& kind, const suboption& sub) {
+  std::optional<checked> check(const named_option& named, const suboption_spec& kind, const suboption& sub) {
     const std::string& t = sub.text;
     const auto invalid = [&] {
-      message("CEE3616I The string '" + t + "' was not a valid suboption of the run-time option " + full + ".");
+      message("CEE3616I The string '" + t + "' was not a valid suboption of the run-time option " + named.full() + ".");
       return std::nullopt;
     };
     switch (kind.kind) {
@@ -442,7 +471,7 @@ class option_parser {
         return checked{t};
       case suboption_kind::number:
       case suboption_kind::size:
-      case suboption_kind::lrecl: return check_number(full, kind.kind, sub);
+      case suboption_kind::lrecl: return check_number(named, kind.kind, sub);
       case suboption_kind::text:
         if (t.size() > kind.limit) {
           message("CEE3606I The string '" + t + "' was too long and was ignored.");
@@ -460,7 +489,8 @@ class option_parser {
         return checked{t};
       case suboption_kind::fill:
         if (sub.quoted && t.size() != 1) {
-          message("CEE3622I The " + full + " option quoted suboption string '" + t + "' was not one character long.");
+          message("CEE3622I The " + named.full() + " option quoted suboption string '" + t +
+                  "' was not one character long.");
           return std::nullopt;
         }
         if (sub.quoted) return checked{"'" + t + "'"};
@@ -471,7 +501,7 @@ class option_parser {
         static constexpr sv formats[] = {"F", "FA", "FB", "FBA", "FBS", "FBSA", "U", "UA", "V", "VA", "VB", "VBA"};
         if (sub.quoted || std::find(std::begin(formats), std::end(formats), t) == std::end(formats)) {
           message("CEE3635I The string " + t + " was not a valid RECFM suboption specification for run-time option " +
-                  full + ".");
+                  named.full() + ".");
           return std::nullopt;
         }
         return checked{t};
@@ -487,7 +517,7 @@ class option_parser {
     return std::nullopt;
   }
 
-  std::optional<checked> check_number(const std::string& full, suboption_kind kind, const suboption& sub) {
+  std::optional<checked> check_number(const named_option& named, suboption_kind kind, const suboption& sub) {
     const std::string& t = sub.text;
     sv digits = t;
     std::int64_t unit = 1;
@@ -502,7 +532,7 @@ class option_parser {
     }
     if (sub.quoted || !all_digits(digits)) {
       message("CEE3614I An invalid character occurred in the numeric string '" + t + "' of the run-time option " +
-              full + ".");
+              named.full() + ".");
       return std::nullopt;
     }
     // Eleven digits are enough to see that a value is out of range without overflowing.
@@ -517,7 +547,7 @@ class option_parser {
       too_large = value > INT32_MAX || value < INT32_MIN;
     }
     if (too_large) {
-      message("CEE3617I The number " + t + " of the run-time option " + full +
+      message("CEE3617I The number " + t + " of the run-time option " + named.full() +
               " exceeded the range of -2147483648 to 2147483647.");
       return std::nullopt;
     }
@@ -531,8 +561,11 @@ class option_parser {
   // An accepted suboption of an area option, into the area.
   void store(std::size_t index, std::size_t k, const checked& value, const suboption& sub) {
     using off = ov_le_external::offset;
-    const sv name = options[index].name;
-    if (name == "HEAP") {
+    static constexpr std::size_t heap = index_of("HEAP"), storage_option = index_of("STORAGE"),
+                                 all31 = index_of("ALL31"), rptopts = index_of("RPTOPTS"), rptstg = index_of("RPTSTG"),
+                                 cblopts = index_of("CBLOPTS"), msgfile = index_of("MSGFILE"),
+                                 country_option = index_of("COUNTRY"), natlang_option = index_of("NATLANG");
+    if (index == heap) {
       if (k == 2) area_.set_option(off::heap_location, value.value == "BELOW");
       if (k == 3) area_.set_option(off::heap_keep_free, value.value == "FREE");
       if (k == 2 || k == 3) return;
@@ -546,7 +579,7 @@ class option_parser {
       area_.set_heap_size(fields[k], bytes);
       if (k == 0) area_.set_heap0_initial(static_cast<std::int32_t>(bytes));
       if (k == 1) area_.set_heap0_increment(static_cast<std::int32_t>(bytes));
-    } else if (name == "STORAGE") {
+    } else if (index == storage_option) {
       if (k > 1) return;
       const std::size_t switch_at = k == 0 ? off::storage_heap_switch : off::storage_free_switch;
       const std::size_t byte_at = k == 0 ? off::storage_heap_fill : off::storage_free_fill;
@@ -557,21 +590,21 @@ class option_parser {
       } else {
         area_.set_option(switch_at, false);
       }
-    } else if (name == "ALL31" || name == "RPTOPTS" || name == "RPTSTG" || name == "CBLOPTS") {
-      const std::size_t at = name == "ALL31"     ? off::all31
-                             : name == "RPTOPTS" ? off::rptopts
-                             : name == "RPTSTG"  ? off::rptstg
-                                                 : off::cblopts;
+    } else if (index == all31 || index == rptopts || index == rptstg || index == cblopts) {
+      const std::size_t at = index == all31     ? off::all31
+                             : index == rptopts ? off::rptopts
+                             : index == rptstg  ? off::rptstg
+                                                : off::cblopts;
       area_.set_option(at, value.value == "ON");
-    } else if (name == "MSGFILE") {
+    } else if (index == msgfile) {
       if (k == 0) {
         common::store_padded(area_.message_file().data(), 8, platform::ebcdic_from_ascii(value.value),
                              common::ebcdic::blank);
       }
-    } else if (name == "COUNTRY") {
+    } else if (index == country_option) {
       const std::string code = platform::ebcdic_from_ascii(value.value);
       std::copy_n(code.begin(), 2, area_.country(1).begin());
-    } else if (name == "NATLANG") {
+    } else if (index == natlang_option) {
       const std::string code = platform::ebcdic_from_ascii(value.value);
       std::copy_n(code.begin(), 3, area_.language(1).begin());
     }
@@ -580,7 +613,8 @@ class option_parser {
   ov_le_external area_;
   option_origin origin_;
   bool header_shown_ = false;
-  std::vector<std::string> strays_;  // what followed a quoted suboption of the option being read
+  parser_scratch& s_ = scratch();
+  std::size_t count_ = 0;  // suboptions read for the option in hand
 };
 
 }  // namespace
@@ -607,16 +641,24 @@ bool spelling_accepted(const option_spec& spec, std::string_view spelling) noexc
 }
 
 std::optional<option_match> find_option(std::string_view name) noexcept {
-  const std::string wanted = upper(name);
-  for (std::size_t i = 0; i < option_count; ++i) {
-    if (spelling_accepted(options[i], wanted)) return option_match{i, false};
+  // No spelling is longer than NO and the longest name.
+  char buffer[16];
+  if (name.empty() || name.size() > sizeof buffer) return std::nullopt;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    buffer[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
   }
-  if (wanted.size() > 2 && wanted.starts_with("NO")) {
-    const sv rest = sv(wanted).substr(2);
+  const sv wanted(buffer, name.size());
+  // Every spelling of an option begins with the first letter of its name.
+  const auto search = [](sv spelling, bool no_form) -> std::optional<option_match> {
     for (std::size_t i = 0; i < option_count; ++i) {
-      if (options[i].has_no_form && spelling_accepted(options[i], rest)) return option_match{i, true};
+      if (options[i].name[0] != spelling[0] || (no_form && !options[i].has_no_form)) continue;
+      if (spelling_accepted(options[i], spelling)) return option_match{i, no_form};
     }
-  }
+    return std::nullopt;
+  };
+  if (auto found = search(wanted, false)) return found;
+  if (wanted.size() > 2 && wanted.starts_with("NO")) return search(wanted.substr(2), true);
   return std::nullopt;
 }
 
@@ -625,11 +667,7 @@ void reset_options() noexcept {
   for (std::size_t i = 0; i < option_count; ++i) {
     table[i].where = option_source::installation_default;
     table[i].positive = options[i].default_positive;
-    try {
-      table[i].suboptions = split_defaults(options[i]);
-    } catch (...) {
-      // Out of memory: the values of the earlier run stay.
-    }
+    table[i].suboptions.clear();
   }
 }
 
@@ -660,7 +698,7 @@ std::string option_value(common::ov_le_external area, std::size_t index) {
   using off = ov_le_external::offset;
   const option_spec& spec = options[index];
   const option_state& state = states()[index];
-  std::vector<std::string> subs = state.suboptions;
+  std::vector<std::string> subs = state.suboptions.empty() ? split_defaults(spec) : state.suboptions;
   const auto on_off_at = [&](std::size_t at) { return std::string(area.option_on(at) ? "ON" : "OFF"); };
   const sv name = spec.name;
   if (name == "ALL31") subs[0] = on_off_at(off::all31);

@@ -89,20 +89,23 @@ void start_run_unit(const char* text) {
   OVLEINIT(&function, &command, &user);
 }
 
-class Exit : public ::testing::Test {
+// Each test starts in a process of its own, as ctest runs it: the installation of the end-of-run
+// procedure and the choice of SYSOUT writer last for the process, and the children inherit them.
+class Exit : public test::run_unit {
  protected:
   void SetUp() override {
+    run_unit::SetUp();
     log_path = "/tmp/ovle_exit_log_" + std::to_string(getpid());
     report_path = "/tmp/ovle_exit_report_" + std::to_string(getpid());
     std::remove(log_path.c_str());
     std::remove(report_path.c_str());
-    for (const char* v : test::steering_variables) unsetenv(v);
     setenv("OVLE_CURRENT_DATE", "2026120515301234+0100", 1);
     setenv("DD_OPTS", report_path.c_str(), 1);
   }
   void TearDown() override {
     std::remove(log_path.c_str());
     std::remove(report_path.c_str());
+    run_unit::TearDown();
   }
   // Runs `body` in a child that then ends its run with exit(), so its end-of-run procedures run.
   template <typename Body>
@@ -140,8 +143,6 @@ TEST_F(Exit, NothingRunsAtTheEndWhenTheHeapRecordStreamDidNotOpen) {
   const int status = run_to_the_end([] {
     provide_storage_spies();
     platform::testing::set_vfile_open_fails(true);
-    std::vector<std::string> console;
-    platform::testing::capture_console(&console);
     start_run_unit("X/RPTSTG(ON) RPTOPTS(ON) MSGFILE(OPTS)");
     three_slots();
   });
@@ -171,8 +172,6 @@ TEST_F(Exit, TheExitProcedureLeavesTheEnvironmentToBeInitializedAgain) {
   const auto outcome = test::run_in_child([](std::string& out) {
     provide_storage_spies();
     platform::testing::set_vfile_open_fails(true);  // OV-PIPI installs nothing
-    std::vector<std::string> console;
-    platform::testing::capture_console(&console);
     start_run_unit("X/RPTSTG(ON)");
     platform::testing::set_vfile_open_fails(false);
     const auto area = ov_le_external::attach();
