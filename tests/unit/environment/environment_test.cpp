@@ -80,6 +80,22 @@ TEST_F(Environment, FirstServiceCallStoresTheFirstInitializationValues) {
   EXPECT_EQ(area().user_field(2), 5);
 }
 
+TEST_F(Environment, OvPipiReadsAtMostOneHundredCharactersOfEachText) {
+  platform::testing::replace_program("OV-PIPI", nullptr);
+  const ovle_int2 function = [] {
+    ovle_int2 f;
+    ovle_int2_set(&f, 3);
+    return f;
+  }();
+  const std::string options = "RPTS(ON)" + std::string(92, ' ') + "RPTO(ON)";
+  const ovle_vstring runtime_options = test::vstring(platform::ebcdic_from_ascii(options));
+  const ovle_vstring user = test::vstring(platform::ebcdic_from_ascii(std::string(100, 'U') + "VWXYZ"));
+  EXPECT_EQ(OV0PIPI(&function, &runtime_options, &user), 0);
+  EXPECT_EQ(ascii_at(23, 100), std::string(100, 'U'));
+  EXPECT_EQ(hex_at(690, 2), "F1F0") << "RPTSTG(ON) read, RPTOPTS(ON) beyond the 100th character not";
+  EXPECT_TRUE(console.empty());
+}
+
 TEST_F(Environment, AHeapRecordStreamThatCannotOpenIsReported) {
   platform::testing::set_vfile_open_fails(true);
   first_service_call();

@@ -3,6 +3,8 @@
 #include "environment/runtime_options.hpp"
 
 #include <map>
+#include <memory>
+#include <random>
 #include <set>
 
 #include "ovle_test.hpp"
@@ -201,6 +203,47 @@ TEST_F(RuntimeOptions, TextsPrintTheirMessagesAndLeaveTheirValues) {
     for (const auto& [name, expected] : c.values) {
       EXPECT_EQ(name.starts_with("@") ? where(name.c_str() + 1) : value(name.c_str()), expected) << name;
     }
+  }
+}
+
+// Any text, however malformed, gives only the vocabulary's messages, reads nothing past its end and
+// leaves every option field of the area well-formed.
+TEST_F(RuntimeOptions, MalformedTextsKeepTheAreaWellFormed) {
+  const std::set<std::string> known = {"CEE3601I", "CEE3602I", "CEE3606I", "CEE3607I", "CEE3608I", "CEE3611I",
+                                       "CEE3612I", "CEE3614I", "CEE3616I", "CEE3617I", "CEE3618I", "CEE3622I",
+                                       "CEE3623I", "CEE3635I", "CEE3636I", "OVX9999I"};
+  const char* pieces[] = {"HEAP",  "H",      "STOR",  "STORAGE",     "RPTS",     "RPTO", "ALL31", "MSGF", "CO", "NAT",
+                          "UPSI",  "NOTEST", "ENVAR", "EXECOPS",     "HP",       "(",    ")",     ",",    " ",  "'",
+                          "\"",    "''",     "ON",    "OFF",         "64K",      "2M",   "-1",    "0",    "FE", "'x'",
+                          "BELOW", "FREE",   "VB",    "99999999999", "10101010", "NONE", "GB",    "abc",  "#",  "*"};
+  std::mt19937 random(20261206);
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    const int count = static_cast<int>(random() % 24);
+    for (int i = 0; i < count; ++i) text += pieces[random() % std::size(pieces)];
+    text = text.substr(0, 100);
+    fresh_environment(random() % 2 ? common::ov_le_external::host_brantley_forge
+                                   : common::ov_le_external::host_harbinger);
+    // The text alone in its own allocation: a read past its end is the sanitizer's to see.
+    const auto copy = std::make_unique<char[]>(text.size() + 1);
+    std::memcpy(copy.get(), text.data(), text.size());
+    environment::parse_options(area(), {copy.get(), text.size()},
+                               random() % 2 ? option_origin::invocation_command : option_origin::configuration_file);
+    for (const auto& line : console) EXPECT_TRUE(known.contains(line.substr(0, 8))) << text << " -> " << line;
+    const auto digits = [&](std::size_t offset, std::size_t width) { return area().digits(offset, width); };
+    using off = common::ov_le_external::offset;
+    for (const std::size_t at :
+         {off::heap_initial, off::heap_increment, off::heap_below_initial, off::heap_below_increment}) {
+      EXPECT_GE(digits(at, 8), 8) << text;
+    }
+    const std::int64_t heap0[] = {area().heap0_initial(), area().heap0_increment()};
+    EXPECT_EQ(heap0[0], digits(off::heap_initial, 8)) << text;
+    EXPECT_EQ(heap0[1], digits(off::heap_increment, 8)) << text;
+    for (const std::size_t at : {off::heap_location, off::heap_keep_free, off::storage_heap_switch,
+                                 off::storage_free_switch, off::all31, off::rptstg, off::rptopts, off::cblopts}) {
+      EXPECT_TRUE(digits(at, 1) == 0 || digits(at, 1) == 1) << text << " at " << at;
+    }
+    if (testing::Test::HasFailure()) break;
   }
 }
 

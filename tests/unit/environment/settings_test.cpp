@@ -183,6 +183,8 @@ TEST(Settings, EveryHostPathStoresItsSettings) {
         "CEE3608I The following messages pertain to the invocation command run-time options.",
         "CEE3618I The run-time option EXECOPS was not valid from the invocation command.",
         "OVX9999I The run-time option TRAP is not supported in this release of Brantley Forge."}},
+      {"B with CBLOPTS(OFF) in the file splits with the run-time options first", "1", {}, {}, "CBLOPTS(OFF)\n",
+       "RPTO(ON)/ABC", {{"parm", "ABC"}, {"switches", "0010"}}, {}},
       {"B with function code 2 takes the small defaults", "1", {}, {}, nullptr, nullptr,
        {{"heap", "00004096 00004096 00 00004096 00004096"}, {"heap0", "4096 4096"}, {"switches", "1001"}}, {}, 2},
       {"B with an unreadable configuration file", "1", {}, {{"OVLECONFIG", "/nonexistent/ovle.cfg"}}, nullptr,
