@@ -141,9 +141,16 @@ OVLE_API int OVLEINIT(const int32_t* function, const ovle_vstring* text, ovle_vs
 /*
  * OV-PIPI: initializes the run-time environment once per process; every service calls it when the
  * environment is not yet initialized. All arguments may be omitted.
- *   function         INT2, in: 2 small HEAP defaults, 3 remembered, others ignored.
- *   runtime_options  VSTRING, in, at most 100 characters.
- *   user_parameters  VSTRING, in, at most 100 characters.
+ *   function         INT2, in: 2 small HEAP defaults and ALL31(ON), 3 remembered, others ignored.
+ *   runtime_options  VSTRING, in (EBCDIC), at most 100 characters: run-time options such as
+ *                    RPTSTG(ON) HEAP(64K,16K,ANYWHERE,KEEP) STORAGE(00,FE), separated by blanks or
+ *                    commas, names in any case and IBM's abbreviations (RPTO, RPTS, STOR, H ...).
+ *   user_parameters  VSTRING, in (EBCDIC), at most 100 characters: the parameter string.
+ *   Where the settings come from: on hosts "B" and "Q" (OVLE_OSTYPE 1 and 2) fixed values, then the
+ *   entries of the configuration file (OVLECONFIG) and the run-time options of argument 2; on host
+ *   "H" with its IDE link up the IDE's settings and argument 2; elsewhere the environment variables
+ *   COBLANG, LANG, OVCODESET, COUNTRY, NATLANG, GMTO, PARM, HEAP, STORAGE, ALL31, RPTSTG, RPTOPTS,
+ *   CBLOPTS and MSGFILE. Faults in option texts are shown on the console as CEE36xxI messages.
  *   Conditions: none (no feedback code).
  *   CALL 'OV-PIPI'
  */
