@@ -237,6 +237,8 @@ TEST_F(Tokens, KnownTokens) {
       {"0004270F60D6E5E70000000000000000", {4, 9999, 1, 4, 0}, ebcdic("OVX")},
       {"0002099C59C3C5C50000000000000000", {2, 2460, 1, 2, 1}, ebcdic("CEE")},  // byte 4 says severity 3
       {"0000000061C1C2C3FFFFFFFFFFFFFFFF", {0, 0, 1, 0, 1}, ebcdic("ABC")},
+      {"000309CC5AC3C5C50000000000000000", {3, 2508, 1, 3, 0}, ebcdic("CEE")},  // control bits 010: the low bit
+      {"000309CC47C3C5C50000000000000000", {3, 2508, 1, 3, 1}, ebcdic("CEE")},  // control bits 111
   };
   enter(all_modes[2]);
   for (const auto& [hex, numbers, facility] : known) {
