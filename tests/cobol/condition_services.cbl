@@ -42,6 +42,16 @@
        01  PID                     PIC 9(9).
        01  MSG-PATH                PIC X(40).
        01  MSG-STATUS              PIC XX.
+      * By parameter count: 9 with one, 7 with two, 2 with three.
+       01  SERVICE-NAMES.
+           05  PIC X(32) VALUE 'CEE3GRC CEE3GRN CEE3SRC CEE3SRP '.
+           05  PIC X(32) VALUE 'CEEHDLU CEEMRCR CEE3RPH CEEITOK '.
+           05  PIC X(32) VALUE 'CEETEST CEE3CIB CEE3DMP CEEHDLR '.
+           05  PIC X(32) VALUE 'CEE3SPM CEEGQDT CEEMSG  CEESGL  '.
+           05  PIC X(16) VALUE 'CEECMI  CEEMGET '.
+       01  FILLER REDEFINES SERVICE-NAMES.
+           05  SERVICE             PIC X(8) OCCURS 18.
+       01  I                       PIC 99.
        01  WHAT                    PIC X(30).
        01  FAILURES                PIC 9(4) VALUE 0.
        PROCEDURE DIVISION.
@@ -72,10 +82,10 @@
               OR FACID NOT = 'CEE' OR ISI NOT = 'INSTANCE'
               PERFORM FAILED
            END-IF
-      * Each check in its order; the token is left as it was.
+      * Case 2 fails first; a special character fails the facility
+      * test; the token is left as it was.
            MOVE NEW-TOKEN TO OLD-TOKEN
            MOVE 2 TO CASE-1
-           MOVE 7 TO CNTRL
            CALL 'CEENCOD' USING C-1 MSGNO CASE-1 SEV CNTRL FACID ISI
                                 NEW-TOKEN FC
            MOVE 'CEENCOD case 2' TO WHAT
@@ -83,32 +93,12 @@
               PERFORM FAILED
            END-IF
            MOVE 1 TO CASE-1
-           MOVE 9 TO SEV
-           CALL 'CEENCOD' USING C-1 MSGNO CASE-1 SEV CNTRL FACID ISI
-                                NEW-TOKEN FC
-           MOVE 'CEENCOD control 7' TO WHAT
-           IF FC(1:8) NOT = CEE0CI OR NEW-TOKEN NOT = OLD-TOKEN
-              PERFORM FAILED
-           END-IF
+           MOVE 4 TO SEV
            MOVE 0 TO CNTRL
            MOVE 'C-E' TO FACID
            CALL 'CEENCOD' USING C-1 MSGNO CASE-1 SEV CNTRL FACID ISI
                                 NEW-TOKEN FC
-           MOVE 'CEENCOD severity 9' TO WHAT
-           IF FC(1:8) NOT = CEE0CJ OR NEW-TOKEN NOT = OLD-TOKEN
-              PERFORM FAILED
-           END-IF
-           MOVE 4 TO SEV
-           CALL 'CEENCOD' USING C-1 MSGNO CASE-1 SEV CNTRL FACID ISI
-                                NEW-TOKEN FC
            MOVE 'CEENCOD facility C-E' TO WHAT
-           IF FC(1:8) NOT = CEE0CK OR NEW-TOKEN NOT = OLD-TOKEN
-              PERFORM FAILED
-           END-IF
-           MOVE 'C E' TO FACID
-           CALL 'CEENCOD' USING C-1 MSGNO CASE-1 SEV CNTRL FACID ISI
-                                NEW-TOKEN FC
-           MOVE 'CEENCOD facility C E' TO WHAT
            IF FC(1:8) NOT = CEE0CK OR NEW-TOKEN NOT = OLD-TOKEN
               PERFORM FAILED
            END-IF
@@ -229,60 +219,18 @@
            MOVE POISON TO SAVED(1:80)
            MOVE POISON-2 TO SAVED(81:80)
            MOVE POISON-3 TO SAVED(161:80)
-           CALL 'CEE3CIB' USING POISON POISON-2 FC
-           MOVE 'CEE3CIB' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEE3DMP' USING POISON POISON-2 FC
-           MOVE 'CEE3DMP' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEE3GRC' USING POISON FC
-           MOVE 'CEE3GRC' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEE3GRN' USING POISON FC
-           MOVE 'CEE3GRN' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEE3SRC' USING POISON FC
-           MOVE 'CEE3SRC' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEE3SRP' USING POISON FC
-           MOVE 'CEE3SRP' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEECMI' USING POISON POISON-2 POISON-3 FC
-           MOVE 'CEECMI' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEEHDLR' USING POISON POISON-2 FC
-           MOVE 'CEEHDLR' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEEHDLU' USING POISON FC
-           MOVE 'CEEHDLU' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEEMRCR' USING POISON FC
-           MOVE 'CEEMRCR' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEE3RPH' USING POISON FC
-           MOVE 'CEE3RPH' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEE3SPM' USING POISON POISON-2 FC
-           MOVE 'CEE3SPM' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEEGQDT' USING POISON POISON-2 FC
-           MOVE 'CEEGQDT' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEEITOK' USING POISON FC
-           MOVE 'CEEITOK' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEEMSG' USING POISON POISON-2 FC
-           MOVE 'CEEMSG' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEESGL' USING POISON POISON-2 FC
-           MOVE 'CEESGL' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEETEST' USING POISON FC
-           MOVE 'CEETEST' TO WHAT
-           PERFORM CHECK-FIXED
-           CALL 'CEEMGET' USING POISON POISON-2 POISON-3 FC
-           MOVE 'CEEMGET' TO WHAT
-           PERFORM CHECK-FIXED
+           PERFORM VARYING I FROM 1 BY 1 UNTIL I > 18
+              MOVE SERVICE(I) TO WHAT
+              EVALUATE I
+                 WHEN 1 THRU 9
+                    CALL SERVICE(I) USING POISON FC
+                 WHEN 10 THRU 16
+                    CALL SERVICE(I) USING POISON POISON-2 FC
+                 WHEN OTHER
+                    CALL SERVICE(I) USING POISON POISON-2 POISON-3 FC
+              END-EVALUATE
+              PERFORM CHECK-FIXED
+           END-PERFORM
            CALL 'ceemget' USING POISON POISON-2 POISON-3 OMITTED
            CALL 'CEEMSG' USING POISON POISON-2
            MOVE 'FC left off' TO WHAT

@@ -45,6 +45,7 @@ class Tokens : public test::run_unit {
     std::int16_t c_1, c_2, case_code, severity, control;
     std::string facility;  // as the caller holds it
     std::array<unsigned char, 8> instance;
+    friend bool operator==(const parts&, const parts&) = default;
   };
 
   // CEENCOD: the token (poisoned beforehand) and the feedback code.
@@ -84,10 +85,10 @@ class Tokens : public test::run_unit {
   }
 
   static bool untouched(const parts& p) {
-    const std::int16_t poisoned = static_cast<std::int16_t>(0xA5A5);
-    return p.c_1 == poisoned && p.c_2 == poisoned && p.case_code == poisoned && p.severity == poisoned &&
-           p.control == poisoned && p.facility == std::string(3, static_cast<char>(poison)) &&
-           p.instance == std::array<unsigned char, 8>{poison, poison, poison, poison, poison, poison, poison, poison};
+    const auto x = static_cast<std::int16_t>(0xA5A5);
+    parts poisoned{x, x, x, x, x, std::string(3, static_cast<char>(poison)), {}};
+    poisoned.instance.fill(poison);
+    return p == poisoned;
   }
   static bool untouched(const ovle_feedback& token) {
     const auto* b = reinterpret_cast<const unsigned char*>(&token);
@@ -133,10 +134,8 @@ TEST_F(Tokens, EveryValidCombinationRoundTrips) {
             ASSERT_TRUE(test::is_success(dc)) << view(dc) << " " << facility;
             parts back = in;
             back.c_1 = severity;  // c_1 comes back as the severity, whatever was passed
-            EXPECT_EQ(
-                std::tie(out.c_1, out.c_2, out.case_code, out.severity, out.control, out.facility, out.instance),
-                std::tie(back.c_1, back.c_2, back.case_code, back.severity, back.control, back.facility, back.instance))
-                << "severity " << severity << " control " << control << " message " << message << " " << facility;
+            EXPECT_TRUE(out == back) << "severity " << severity << " control " << control << " message " << message
+                                     << " " << facility;
             ++round_trips;
           }
         }
@@ -258,44 +257,28 @@ TEST_F(Tokens, KnownTokens) {
 // A missing required argument: the library's own condition and nothing written. CEENCOD's c_1 is
 // never read and may be left out.
 TEST_F(Tokens, MissingArgumentsWriteNothing) {
-  ovle_int2 one, zero, message;
-  ovle_int2_set(&one, 1);
-  ovle_int2_set(&zero, 0);
-  ovle_int2_set(&message, 2507);
-  const char facility[] = "CEE";
-  const unsigned char instance[8] = {};
-  for (int missing = -1; missing < 8; ++missing) {
-    const auto arg = [&](int i, const void* p) { return i == missing ? nullptr : p; };
-    ovle_feedback token;
-    std::memset(&token, poison, sizeof token);
-    ovle_feedback fc = test::dirty_feedback();
-    CEENCOD(static_cast<const ovle_int2*>(arg(0, &one)), static_cast<const ovle_int2*>(arg(1, &message)),
-            static_cast<const ovle_int2*>(arg(2, &one)), static_cast<const ovle_int2*>(arg(3, &one)),
-            static_cast<const ovle_int2*>(arg(4, &zero)), static_cast<const char*>(arg(5, facility)),
-            static_cast<const unsigned char*>(arg(6, instance)), missing == 7 ? nullptr : &token, &fc);
-    if (missing <= 0) {
-      EXPECT_TRUE(test::is_success(fc)) << missing;
-      EXPECT_EQ(test::hex(&token, 8), "000109CB48434545") << missing;
-      continue;
-    }
-    EXPECT_EQ(view(fc), test::ascii_condition(4, 9999, 0, "OVX")) << missing;
-    EXPECT_TRUE(untouched(token)) << missing;
-  }
-  const ovle_feedback token{};
+  const test::condition_view ovx = test::ascii_condition(4, 9999, 0, "OVX");
   for (int missing = 0; missing < 8; ++missing) {
-    std::array<ovle_int2, 5> numbers;
-    std::memset(numbers.data(), poison, sizeof numbers);
-    char out_facility[3] = {'#', '#', '#'};
-    unsigned char out_instance[8] = {};
-    const auto arg = [&](int i, void* p) { return i == missing ? nullptr : p; };
+    // CEENCOD's arguments 1, 2507, 1, 1, 0, "CEE", zeros and a poisoned token; then CEEDCOD's: the
+    // all-zero token and seven poisoned outputs.
+    std::array<std::array<unsigned char, 16>, 8> a{};
+    a[0][1] = a[2][1] = a[3][1] = 1;
+    a[1] = {0x09, 0xCB};
+    std::memcpy(a[5].data(), "CEE", 3);
+    a[7].fill(poison);
+    const auto p = [&](int i) { return i == missing ? nullptr : a[static_cast<std::size_t>(i)].data(); };
+    const auto i2 = [&](int i) { return reinterpret_cast<ovle_int2*>(p(i)); };
+    const auto token = [&](int i) { return reinterpret_cast<ovle_feedback*>(p(i)); };
     ovle_feedback fc = test::dirty_feedback();
-    CEEDCOD(missing == 0 ? nullptr : &token, static_cast<ovle_int2*>(arg(1, &numbers[0])),
-            static_cast<ovle_int2*>(arg(2, &numbers[1])), static_cast<ovle_int2*>(arg(3, &numbers[2])),
-            static_cast<ovle_int2*>(arg(4, &numbers[3])), static_cast<ovle_int2*>(arg(5, &numbers[4])),
-            static_cast<char*>(arg(6, out_facility)), static_cast<unsigned char*>(arg(7, out_instance)), &fc);
-    EXPECT_EQ(view(fc), test::ascii_condition(4, 9999, 0, "OVX")) << missing;
-    EXPECT_EQ(test::hex(numbers.data(), sizeof numbers), "A5A5A5A5A5A5A5A5A5A5") << missing;
-    EXPECT_EQ(std::string(out_facility, 3), "###") << missing;
+    CEENCOD(i2(0), i2(1), i2(2), i2(3), i2(4), reinterpret_cast<char*>(p(5)), p(6), token(7), &fc);
+    EXPECT_EQ(view(fc), missing == 0 ? view(ovle_feedback{}) : ovx) << missing;
+    EXPECT_EQ(test::hex(a[7].data(), 8), missing == 0 ? "000109CB48434545" : "A5A5A5A5A5A5A5A5") << missing;
+
+    for (auto& out : a) out.fill(poison);
+    a[0].fill(0);
+    CEEDCOD(token(0), i2(1), i2(2), i2(3), i2(4), i2(5), reinterpret_cast<char*>(p(6)), p(7), &fc);
+    EXPECT_EQ(view(fc), ovx) << missing;
+    for (std::size_t i = 1; i < a.size(); ++i) EXPECT_EQ(a[i][0], poison) << missing << " wrote argument " << i;
   }
   CEENCOD(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);  // no crash
   CEEDCOD(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);

@@ -2,10 +2,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <tuple>
 
 #include "ovle_test.hpp"
@@ -13,7 +10,6 @@
 namespace ovle {
 namespace {
 
-namespace fs = std::filesystem;
 using test::view;
 
 // What a line writer received: which writer, the function code and the text.
@@ -155,25 +151,6 @@ TEST_F(Messages, TheMessageFileChoosesTheOutput) {
                                                     {'E', 1, ebcdic("MSGS    ")},
                                                     {'E', 2, ebcdic("TWO") + pad},
                                                     {'E', 3, ""}}));
-}
-
-// Through the real writers into a file: each call appends its line.
-TEST_F(Messages, NamedOutputGetsEveryLine) {
-  const fs::path file = fs::temp_directory_path() / ("ovle_ceemout_" + std::to_string(getpid()));
-  fs::remove(file);
-  setenv("DD_MSGS", file.c_str(), 1);
-  mout("", 2);
-  message_file(ebcdic("MSGS    "));
-  mout("first line", 2);
-  ebcdic_caller();
-  mout(ebcdic("second line"), 2);
-  unsetenv("DD_MSGS");
-  std::ifstream in(file);
-  std::stringstream s;
-  s << in.rdbuf();
-  EXPECT_EQ(s.str(), "first line\nsecond line\n");
-  EXPECT_EQ(sysout, std::vector<std::string>{""}) << "only the first call went to SYSOUT";
-  fs::remove(file);
 }
 
 // ---- CEE3ABD ------------------------------------------------------------------------------------------
