@@ -28,8 +28,7 @@ constexpr std::size_t stack_capacity = ov_le_external::country_stack_entries;
 template <std::size_t Width>
 std::array<char, Width> upper_code(std::string_view text) noexcept {
   std::array<char, Width> code;
-  code.fill(common::ebcdic::blank);
-  std::copy_n(text.begin(), std::min(Width, text.size()), code.begin());
+  for (std::size_t i = 0; i < Width; ++i) code[i] = i < text.size() ? text[i] : common::ebcdic::blank;
   platform::intrinsic::upper_case_ebcdic(code.data(), Width);
   return code;
 }
@@ -71,6 +70,11 @@ void ask_country_table(char first, char second, char request_code, answer& out) 
   auto* const table = reinterpret_cast<decltype(&OVCTYDEF)>(platform::find_program(table_program));
   if (table == nullptr) {
     out.fill('\xFF');
+    return;
+  }
+  // The library's own table answers without the entry's argument checks: its arguments are ours.
+  if (table == &OVCTYDEF) {
+    answer_request(first, second, request_code, out);
     return;
   }
   const char code[country_code_width] = {first, second};

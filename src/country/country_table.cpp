@@ -262,12 +262,60 @@ constexpr bool keys_strictly_ascending() {
 static_assert(table.size() == 152, "the list holds 151 countries besides the blank record");
 static_assert(keys_strictly_ascending(), "the country list is in EBCDIC key order, each code once");
 
-// The keys alone, for a search that touches 304 bytes instead of the records.
-constexpr std::array<std::uint16_t, table_size> keys = [] {
-  std::array<std::uint16_t, table_size> k{};
-  for (std::size_t i = 0; i < table.size(); ++i) k[i] = key_of(table[i]);
-  return k;
+// Codes are two letters or two blanks, so a lookup needs no search: each byte becomes a number,
+// 0-25 for the letters A-Z, 26 for a blank, 27 for anything else, and the pair indexes a grid
+// of slot numbers.
+constexpr std::size_t symbols = 28;
+constexpr std::uint8_t not_a_symbol = 27;
+constexpr std::uint8_t no_slot = 0xFF;
+static_assert(table_size < no_slot);
+
+constexpr std::array<std::uint8_t, 256> symbol_of = [] {
+  std::array<std::uint8_t, 256> s{};
+  for (auto& v : s) v = not_a_symbol;
+  constexpr std::string_view letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  for (std::size_t i = 0; i < letters.size(); ++i) {
+    s[static_cast<unsigned char>(common::ebcdic::from_ascii(letters[i]))] = static_cast<std::uint8_t>(i);
+  }
+  s[static_cast<unsigned char>(common::ebcdic::blank)] = 26;
+  return s;
 }();
+
+constexpr std::size_t cell_of(char first, char second) {
+  return symbol_of[static_cast<unsigned char>(first)] * symbols + symbol_of[static_cast<unsigned char>(second)];
+}
+
+constexpr std::array<std::uint8_t, symbols* symbols> slot_grid = [] {
+  std::array<std::uint8_t, symbols * symbols> g{};
+  for (auto& v : g) v = no_slot;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const std::string_view code = table[i].get(country_record::code);
+    const std::size_t cell = cell_of(code[0], code[1]);
+    if (symbol_of[static_cast<unsigned char>(code[0])] == not_a_symbol ||
+        symbol_of[static_cast<unsigned char>(code[1])] == not_a_symbol) {
+      throw "a country code is two letters A-Z";
+    }
+    g[cell] = static_cast<std::uint8_t>(i);
+  }
+  // Pairs with a byte that is neither a letter nor a blank find nothing.
+  for (std::size_t i = 0; i < symbols; ++i) {
+    if (g[i * symbols + not_a_symbol] != no_slot || g[not_a_symbol * symbols + i] != no_slot) {
+      throw "the grid answers for a byte that is no letter";
+    }
+  }
+  return g;
+}();
+
+// Nothing in the table reads X'FF', so a found field is never mistaken for the failure answer.
+constexpr bool holds_no_ff() {
+  for (const country_record& r : table) {
+    for (const char c : r.bytes) {
+      if (c == '\xFF') return false;
+    }
+  }
+  return true;
+}
+static_assert(holds_no_ff());
 
 constexpr country_record::field field_of(char request_code) {
   switch (request_code) {
@@ -287,10 +335,8 @@ constexpr country_record::field field_of(char request_code) {
 std::span<const country_record> country_table() noexcept { return table; }
 
 const country_record* find_country(char first, char second) noexcept {
-  const std::uint16_t key = key_of(first, second);
-  const auto* it = std::lower_bound(keys.begin(), keys.end(), key);
-  if (it == keys.end() || *it != key) return nullptr;
-  return &table[static_cast<std::size_t>(it - keys.begin())];
+  const std::uint8_t slot = slot_grid[cell_of(first, second)];
+  return slot == no_slot ? nullptr : &table[slot];
 }
 
 void answer_request(char first, char second, char request_code, answer& out) noexcept {
@@ -305,7 +351,12 @@ void answer_request(char first, char second, char request_code, answer& out) noe
 }
 
 bool is_not_found(const answer& a) noexcept {
-  return std::all_of(a.begin(), a.end(), [](char c) { return c == '\xFF'; });
+  static constexpr answer failure = [] {
+    answer f{};
+    f.fill('\xFF');
+    return f;
+  }();
+  return std::memcmp(a.data(), failure.data(), answer_size) == 0;
 }
 
 }  // namespace ovle::country
