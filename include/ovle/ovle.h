@@ -24,13 +24,15 @@
  *    the service's maximum is cut to it. Fixed strings are blank-padded to their declared size.
  *
  * 4. Code sets. A caller's character data are ASCII unless the caller keeps them in EBCDIC (set
- *    OVLE_CALLER_CODESET=EBCDIC for such programs). The library converts an ASCII caller's inputs in
- *    place while it works and puts them back before it returns; outputs and the facility ID of the
- *    feedback code always come back in the caller's code set.
+ *    OVLE_CALLER_CODESET=EBCDIC for such programs). The library works in EBCDIC: it reads an ASCII
+ *    caller's character inputs through a converted copy, so the caller's storage is never written
+ *    (it may be read-only for a C caller); outputs and the facility ID of the feedback code always
+ *    come back in the caller's code set.
  *
- * 5. OMITTED. The feedback code is always the last argument; it may be passed as OMITTED (a null
- *    pointer from C) or left off the end of the CALL's USING list, and the condition is then
- *    discarded. A required argument that is missing gets nothing written through it and the call
+ * 5. OMITTED. The feedback code is the last argument of most services; the math and bit services
+ *    take it before their result (CEESIABS(x, fc, result)) and CEECBLDY before its optional mode, as
+ *    the published services do. It may be passed as OMITTED (a null pointer from C) or, where it is
+ *    last, left off the end of the CALL's USING list; the condition is then discarded. A required argument that is missing gets nothing written through it and the call
  *    returns the library's own condition (severity 4, message 9999, facility "OVX").
  *    Under GnuCOBOL the CALL's argument count tells which arguments were passed; a C caller passes
  *    NULL for every argument it omits (a C function called from COBOL that calls an entry directly
