@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -89,15 +88,18 @@ struct copybook_value {
 std::vector<copybook_value> parse_copybook(const std::string& text) {
   std::vector<copybook_value> values;
   std::istringstream in(text);
-  const std::regex value_line(R"(^       01  ([A-Z0-9-]+) +PIC X\(8\) VALUE (?:X'([0-9A-F]{16})'|LOW-VALUES)\.$)");
   for (std::string line; std::getline(in, line);) {
     EXPECT_LE(line.size(), 72U) << line;
-    EXPECT_TRUE(line.rfind("      *", 0) == 0 || line.rfind("       01  ", 0) == 0) << line;
-    std::smatch m;
-    if (line.rfind("       01", 0) == 0) {
-      EXPECT_TRUE(std::regex_match(line, m, value_line)) << line;
-      if (!m.empty()) values.push_back({m[1], m[2]});
-    }
+    if (line.rfind("      *", 0) == 0) continue;
+    EXPECT_EQ(line.rfind("       01  ", 0), 0U) << line;
+    std::istringstream words(line);
+    std::string level, name, pic, width, value, literal;
+    words >> level >> name >> pic >> width >> value >> literal;
+    EXPECT_EQ(pic + width + value, "PICX(8)VALUE") << line;
+    const bool hex = literal.size() == 20 && literal.rfind("X'", 0) == 0 && literal.substr(18) == "'." &&
+                     literal.find_first_not_of("0123456789ABCDEF", 2) == 18;
+    EXPECT_TRUE(hex || literal == "LOW-VALUES.") << line;
+    values.push_back({name, hex ? literal.substr(2, 16) : ""});
   }
   return values;
 }
@@ -143,7 +145,7 @@ TEST(SymbolicNames, CopybooksHoldEveryConditionOnce) {
 // Every condition a source of the library names is a row of the table (so the copybooks hold it),
 // and every row is raised by some source.
 TEST(SymbolicNames, TableMatchesTheConditionsTheSourcesRaise) {
-  const std::regex use(R"(conditions::([a-z_][a-z0-9_]*))");
+  constexpr std::string_view use = "conditions::";
   std::set<std::string> used;
   std::size_t files = 0;
   for (const auto& entry : fs::recursive_directory_iterator(fs::path(OVLE_SOURCE_DIR) / "src")) {
@@ -152,7 +154,10 @@ TEST(SymbolicNames, TableMatchesTheConditionsTheSourcesRaise) {
     if (p.filename() == "conditions.hpp") continue;  // the table's own definitions
     ++files;
     const std::string text = read_file(p);
-    for (std::sregex_iterator m(text.begin(), text.end(), use), end; m != end; ++m) used.insert((*m)[1]);
+    for (auto at = text.find(use); at != std::string::npos; at = text.find(use, at + 1)) {
+      const std::size_t name = at + use.size();
+      used.insert(text.substr(name, text.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_", name) - name));
+    }
   }
   ASSERT_GT(files, 10U);
   std::set<std::string> rows;
