@@ -169,8 +169,9 @@ class ov_le_external {
   char fill_byte(std::size_t off) const noexcept { return base_[off]; }
   void set_fill_byte(std::size_t off, char byte) const noexcept { base_[off] = byte; }
 
-  // The message file's name, eight characters.
-  std::span<char> message_file() const noexcept { return field(offset::message_file, 8); }
+  // The message file: where CEEMOUT and the storage report write ("SYSOUT", blanks or low-values
+  // for the SYSOUT stream, otherwise the name of an output).
+  std::span<char, 8> message_file() const noexcept { return std::span<char, 8>(at(offset::message_file), 8); }
 
   std::int32_t heap0_initial() const noexcept { return load_int4(at(offset::heap0_initial)); }
   void set_heap0_initial(std::int32_t v) const noexcept { store_int4(at(offset::heap0_initial), v); }

@@ -19,10 +19,10 @@
 namespace ovle::test {
 
 // Every variable through which the run-time layer or the services read their settings.
-inline constexpr const char* steering_variables[] = {"OVLE_OSTYPE",       "OVLE_OSINFO_LENGTH", "OVLE_CALLER_CODESET",
-                                                     "OVLE_CURRENT_DATE", "OVLE_UNREACHABLE",   "OVLE_IDELINK",
-                                                     "OVLE_LE370",        "LETESTPLATFORM",     "PARM",
-                                                     "OVLECONFIG"};
+inline constexpr const char* steering_variables[] = {"OVLE_OSTYPE",       "OVLE_OSINFO_LENGTH",   "OVLE_CALLER_CODESET",
+                                                     "OVLE_CURRENT_DATE", "OVLE_UNREACHABLE",     "OVLE_IDELINK",
+                                                     "OVLE_LE370",        "LETESTPLATFORM",       "PARM",
+                                                     "OVLECONFIG",        "OVLE_FACILITY_CODESET"};
 // The variables the initialization takes its settings from, and the system's country.
 // clang-format off
 inline constexpr const char* setting_variables[] = {"OVLE_OSCOUNTRY", "COBLANG", "OVCODESET", "COUNTRY", "NATLANG",
@@ -42,6 +42,7 @@ class run_unit : public ::testing::Test {
     platform::testing::reset_programs();
     platform::testing::reset_ide_link();
     platform::testing::set_vfile_open_fails(false);
+    platform::testing::reread_facility_codeset();
     platform::testing::capture_console(&console);
   }
   void TearDown() override { platform::testing::capture_console(nullptr); }
