@@ -36,49 +36,49 @@ constexpr sv dump_or_not[] = {"DUMP", "NODUMP"};
 constexpr sv languages[] = {"ENU", "UEN", "JPN", "FRC", "DAN", "NLD", "ENG", "FIN",
                             "FRA", "DEU", "ITA", "NOR", "PTG", "ESP", "SVE", "TRK"};
 
-constexpr suboption_spec keyword(std::span<const sv> words) { return {suboption_kind::keyword, words, 0}; }
-constexpr suboption_spec text(std::uint16_t limit) { return {suboption_kind::text, {}, limit}; }
-constexpr suboption_spec fill(std::span<const sv> words) { return {suboption_kind::fill, words, 0}; }
-constexpr suboption_spec number{suboption_kind::number, {}, 0};
-constexpr suboption_spec size{suboption_kind::size, {}, 0};
-constexpr suboption_spec recfm{suboption_kind::recfm, {}, 0};
-constexpr suboption_spec lrecl{suboption_kind::lrecl, {}, 0};
-constexpr suboption_spec switches{suboption_kind::upsi, {}, 0};
+constexpr suboption_form keyword(std::span<const sv> words) { return {suboption_kind::keyword, words, 0}; }
+constexpr suboption_form text(std::uint16_t limit) { return {suboption_kind::text, {}, limit}; }
+constexpr suboption_form fill(std::span<const sv> words) { return {suboption_kind::fill, words, 0}; }
+constexpr suboption_form number{suboption_kind::number, {}, 0};
+constexpr suboption_form size{suboption_kind::size, {}, 0};
+constexpr suboption_form recfm{suboption_kind::recfm, {}, 0};
+constexpr suboption_form lrecl{suboption_kind::lrecl, {}, 0};
+constexpr suboption_form switches{suboption_kind::upsi, {}, 0};
 
-constexpr suboption_spec none[1] = {};  // spans of length 0 are taken from it
-constexpr std::span<const suboption_spec> no_suboptions(none, 0);
-constexpr suboption_spec one_on_off[] = {keyword(on_off)};
-constexpr suboption_spec one_number[] = {number};
-constexpr suboption_spec heap_like[] = {size, size, keyword(locations), keyword(keep_free), size, size};
-constexpr suboption_spec heap_four[] = {size, size, keyword(locations), keyword(keep_free)};
-constexpr suboption_spec heap_three[] = {size, size, keyword(keep_free)};
-constexpr suboption_spec abend_code[] = {text(4)};
-constexpr suboption_spec abnormal_end[] = {keyword(abend_or_retcode)};
-constexpr suboption_spec autotask[] = {text(8), number};
-constexpr suboption_spec country[] = {{suboption_kind::country, {}, 0}};
-constexpr suboption_spec environment_text[] = {text(250)};
-constexpr suboption_spec heap_check[] = {keyword(on_off), number, number, number, number};
-constexpr suboption_spec heap_pools[] = {keyword(on_off), size, number, size, number, size, number, size, number, size,
+constexpr suboption_form none[1] = {};  // spans of length 0 are taken from it
+constexpr std::span<const suboption_form> no_suboptions(none, 0);
+constexpr suboption_form one_on_off[] = {keyword(on_off)};
+constexpr suboption_form one_number[] = {number};
+constexpr suboption_form heap_like[] = {size, size, keyword(locations), keyword(keep_free), size, size};
+constexpr suboption_form heap_four[] = {size, size, keyword(locations), keyword(keep_free)};
+constexpr suboption_form heap_three[] = {size, size, keyword(keep_free)};
+constexpr suboption_form abend_code[] = {text(4)};
+constexpr suboption_form abnormal_end[] = {keyword(abend_or_retcode)};
+constexpr suboption_form autotask[] = {text(8), number};
+constexpr suboption_form country[] = {{suboption_kind::country, {}, 0}};
+constexpr suboption_form environment_text[] = {text(250)};
+constexpr suboption_form heap_check[] = {keyword(on_off), number, number, number, number};
+constexpr suboption_form heap_pools[] = {keyword(on_off), size, number, size, number, size, number, size, number, size,
                                          number,          size, number, size, number, size, number, size, number, size,
                                          number,          size, number, size, number};
-constexpr suboption_spec message_filter[] = {keyword(on_off), text(8), text(8), text(8), text(8)};
-constexpr suboption_spec library[] = {text(8)};
-constexpr suboption_spec message_file[] = {text(8), recfm, lrecl, lrecl, keyword(enqueue)};
-constexpr suboption_spec natlang[] = {keyword(languages)};
-constexpr suboption_spec parameter_list[] = {keyword(parameter_lists)};
-constexpr suboption_spec profile[] = {keyword(on_off), text(250)};
-constexpr suboption_spec record_padding[] = {keyword(on_off_all)};
-constexpr suboption_spec storage[] = {fill(no_fill), fill(no_fill), fill(dsa_fill), size};
-constexpr suboption_spec termination[] = {keyword(termination_actions), text(3), number};
-constexpr suboption_spec test[] = {keyword(test_levels), text(250), keyword(prompts), text(250)};
-constexpr suboption_spec thread_stack[] = {keyword(on_off),    size, size, keyword(locations),
+constexpr suboption_form message_filter[] = {keyword(on_off), text(8), text(8), text(8), text(8)};
+constexpr suboption_form library[] = {text(8)};
+constexpr suboption_form message_file[] = {text(8), recfm, lrecl, lrecl, keyword(enqueue)};
+constexpr suboption_form natlang[] = {keyword(languages)};
+constexpr suboption_form parameter_list[] = {keyword(parameter_lists)};
+constexpr suboption_form profile[] = {keyword(on_off), text(250)};
+constexpr suboption_form record_padding[] = {keyword(on_off_all)};
+constexpr suboption_form storage[] = {fill(no_fill), fill(no_fill), fill(dsa_fill), size};
+constexpr suboption_form termination[] = {keyword(termination_actions), text(3), number};
+constexpr suboption_form test[] = {keyword(test_levels), text(250), keyword(prompts), text(250)};
+constexpr suboption_form thread_stack[] = {keyword(on_off),    size, size, keyword(locations),
                                            keyword(keep_free), size, size};
-constexpr suboption_spec trace[] = {keyword(on_off), size, keyword(dump_or_not), text(8)};
-constexpr suboption_spec trap[] = {keyword(on_off), keyword(spie)};
-constexpr suboption_spec upsi[] = {switches};
-constexpr suboption_spec user_handler[] = {text(8), text(8)};
-constexpr suboption_spec version[] = {text(32)};
-constexpr suboption_spec underflow[] = {keyword(auto_on_off)};
+constexpr suboption_form trace[] = {keyword(on_off), size, keyword(dump_or_not), text(8)};
+constexpr suboption_form trap[] = {keyword(on_off), keyword(spie)};
+constexpr suboption_form upsi[] = {switches};
+constexpr suboption_form user_handler[] = {text(8), text(8)};
+constexpr suboption_form version[] = {text(32)};
+constexpr suboption_form underflow[] = {keyword(auto_on_off)};
 
 constexpr treatment in_area = treatment::area;
 constexpr treatment accepted = treatment::accepted;
@@ -91,7 +91,7 @@ constexpr treatment not_from_command = treatment::not_from_command;
 // accepted; those that ask for a behaviour this library does not have (debugging, condition
 // handling, tracing, POSIX, user exits) are reported as not supported.
 // clang-format off
-constexpr option_spec options[] = {
+constexpr option_entry options[] = {
     {"ABPERC",         "",        false, unsupported,      abend_code,       "NONE",                                      true},
     {"ABTERMENC",      "ABT",     false, unsupported,      abnormal_end,     "ABEND",                                     true},
     {"AIXBLD",         "AIX",     true,  accepted,         no_suboptions,    "",                                          false},
@@ -200,9 +200,9 @@ struct option_state {
   std::vector<std::string> suboptions;
 };
 
-std::vector<std::string> split_defaults(const option_spec& spec) {
-  std::vector<std::string> out(spec.suboptions.size());
-  sv rest = spec.defaults;
+std::vector<std::string> split_defaults(const option_entry& entry) {
+  std::vector<std::string> out(entry.suboptions.size());
+  sv rest = entry.defaults;
   for (std::size_t i = 0; i < out.size() && !rest.empty(); ++i) {
     const auto comma = rest.find(',');
     out[i] = std::string(rest.substr(0, comma));
@@ -280,9 +280,9 @@ void upper_in_place(std::string& text) {
 
 // An option as the text named it, for the messages: NOTEST rather than TEST.
 struct named_option {
-  const option_spec& spec;
+  const option_entry& entry;
   bool no_form;
-  std::string full() const { return (no_form ? "NO" : "") + std::string(spec.name); }
+  std::string full() const { return (no_form ? "NO" : "") + std::string(entry.name); }
 };
 
 // A suboption that passed its check, in the form the record and the area take.
@@ -416,50 +416,50 @@ class option_parser {
       message("CEE3611I The run-time option " + typed + " was an invalid run-time option.");
       return;
     }
-    const option_spec& spec = options[match->index];
-    const named_option named{spec, match->no_form};
+    const option_entry& entry = options[match->index];
+    const named_option named{entry, match->no_form};
     for (const std::string& stray : s_.strays) {
       message("CEE3601I The string '" + stray +
               "' was found where a delimiter was expected following a quoted suboption for the run-time option " +
               named.full() + ".");
     }
-    if (spec.how == treatment::not_from_command && origin_ == option_origin::invocation_command) {
+    if (entry.how == treatment::not_from_command && origin_ == option_origin::invocation_command) {
       message("CEE3618I The run-time option " + named.full() + " was not valid from the invocation command.");
       return;
     }
-    if (spec.how == treatment::unsupported) {
+    if (entry.how == treatment::unsupported) {
       message("OVX9999I The run-time option " + named.full() + " is not supported in this release of " +
               std::string(edition_name(area_.host_code())) + ".");
       return;
     }
     const auto& subs = s_.subs;
     std::size_t count = listed ? count_ : 0;
-    if (count > spec.suboptions.size()) {
+    if (count > entry.suboptions.size()) {
       // "HEAP()" and "AIXBLD()" name no suboption at all.
-      if (!(spec.suboptions.empty() && count == 1 && subs[0].text.empty() && !subs[0].quoted)) {
+      if (!(entry.suboptions.empty() && count == 1 && subs[0].text.empty() && !subs[0].quoted)) {
         message("CEE3612I Too many suboptions were specified for the run-time option " + named.full() + ".");
       }
-      count = spec.suboptions.size();
+      count = entry.suboptions.size();
     }
     option_state& state = states()[match->index];
     // The option counts as set when it names no suboption or when one of its suboptions took effect.
     bool took_effect = count == 0;
     for (std::size_t k = 0; k < count; ++k) {
       if (subs[k].text.empty() && !subs[k].quoted) continue;  // an empty suboption keeps its value
-      const auto value = check(named, spec.suboptions[k], subs[k]);
+      const auto value = check(named, entry.suboptions[k], subs[k]);
       if (!value) continue;
-      if (state.suboptions.empty()) state.suboptions = split_defaults(spec);
+      if (state.suboptions.empty()) state.suboptions = split_defaults(entry);
       state.suboptions[k] = value->value;
-      if (spec.how == treatment::area) store(match->index, k, *value, subs[k]);
+      if (entry.how == treatment::area) store(match->index, k, *value, subs[k]);
       took_effect = true;
     }
     if (!took_effect) return;
     state.where = origin_ == option_origin::invocation_command ? option_source::invocation_command
                                                                : option_source::configuration_file;
-    if (spec.has_no_form) state.positive = !match->no_form;
+    if (entry.has_no_form) state.positive = !match->no_form;
   }
 
-  std::optional<checked> check(const named_option& named, const suboption_spec& kind, const suboption& sub) {
+  std::optional<checked> check(const named_option& named, const suboption_form& kind, const suboption& sub) {
     const std::string& t = sub.text;
     const auto invalid = [&] {
       message("CEE3616I The string '" + t + "' was not a valid suboption of the run-time option " + named.full() + ".");
@@ -630,14 +630,14 @@ std::string_view source_label(option_source where) noexcept {
   return "";
 }
 
-std::span<const option_spec> vocabulary() noexcept { return options; }
+std::span<const option_entry> vocabulary() noexcept { return options; }
 
-bool spelling_accepted(const option_spec& spec, std::string_view spelling) noexcept {
-  if (spelling == spec.name || (!spec.abbreviation.empty() && spelling == spec.abbreviation)) return true;
+bool spelling_accepted(const option_entry& entry, std::string_view spelling) noexcept {
+  if (spelling == entry.name || (!entry.abbreviation.empty() && spelling == entry.abbreviation)) return true;
   // An abbreviation that begins the name admits every spelling between the two.
-  const sv& a = spec.abbreviation;
-  return !a.empty() && spec.name.starts_with(a) && spelling.size() > a.size() && spelling.size() < spec.name.size() &&
-         spec.name.starts_with(spelling);
+  const sv& a = entry.abbreviation;
+  return !a.empty() && entry.name.starts_with(a) && spelling.size() > a.size() && spelling.size() < entry.name.size() &&
+         entry.name.starts_with(spelling);
 }
 
 std::optional<option_match> find_option(std::string_view name) noexcept {
@@ -696,11 +696,11 @@ std::optional<char> fill_byte_value(std::string_view text) noexcept {
 
 std::string option_value(common::ov_le_external area, std::size_t index) {
   using off = ov_le_external::offset;
-  const option_spec& spec = options[index];
+  const option_entry& entry = options[index];
   const option_state& state = states()[index];
-  std::vector<std::string> subs = state.suboptions.empty() ? split_defaults(spec) : state.suboptions;
+  std::vector<std::string> subs = state.suboptions.empty() ? split_defaults(entry) : state.suboptions;
   const auto on_off_at = [&](std::size_t at) { return std::string(area.option_on(at) ? "ON" : "OFF"); };
-  const sv name = spec.name;
+  const sv name = entry.name;
   if (name == "ALL31") subs[0] = on_off_at(off::all31);
   if (name == "CBLOPTS") subs[0] = on_off_at(off::cblopts);
   if (name == "RPTOPTS") subs[0] = on_off_at(off::rptopts);
@@ -721,7 +721,7 @@ std::string option_value(common::ov_le_external area, std::size_t index) {
     subs[0] = area.option_on(off::storage_heap_switch) ? hex_byte(area.fill_byte(off::storage_heap_fill)) : "NONE";
     subs[1] = area.option_on(off::storage_free_switch) ? hex_byte(area.fill_byte(off::storage_free_fill)) : "NONE";
   }
-  std::string out = (state.positive ? "" : "NO") + std::string(spec.name);
+  std::string out = (state.positive ? "" : "NO") + std::string(entry.name);
   if (std::any_of(subs.begin(), subs.end(), [](const std::string& s) { return !s.empty(); })) {
     out += '(';
     for (std::size_t k = 0; k < subs.size(); ++k) {

@@ -45,29 +45,29 @@ enum class suboption_kind : std::uint8_t {
   country,  // a country code, two letters
 };
 
-struct suboption_spec {
+struct suboption_form {
   suboption_kind kind;
   std::span<const std::string_view> words;  // keyword: the accepted words; fill: words beside a byte
   std::uint16_t limit = 0;                  // text: the longest accepted
 };
 
-struct option_spec {
+struct option_entry {
   std::string_view name;          // in full
   std::string_view abbreviation;  // IBM's published one; empty when there is none
   bool has_no_form;               // NOname is accepted
   treatment how;
-  std::span<const suboption_spec> suboptions;
+  std::span<const suboption_form> suboptions;
   std::string_view defaults;  // the installation default of the suboptions, separated by commas
   bool default_positive;      // for an option with a NO form: the installation default is not NO
 };
 
 // Every run-time option the library recognizes, in alphabetical order.
-std::span<const option_spec> vocabulary() noexcept;
+std::span<const option_entry> vocabulary() noexcept;
 
 // Whether `spelling` (upper case) names the option: its full name, its published abbreviation, or,
 // where the abbreviation begins the name (RPTO for RPTOPTS), anything between the two (RPTOP).
 // Some abbreviations do not begin their name (HP for HEAPPOOLS): only they themselves are taken.
-bool spelling_accepted(const option_spec& spec, std::string_view spelling) noexcept;
+bool spelling_accepted(const option_entry& entry, std::string_view spelling) noexcept;
 
 // The option a name (any case) stands for: any accepted spelling, or NO followed by one where the
 // option has a NO form.
