@@ -17,7 +17,8 @@ std::set<void*>& blocks() {
 struct vfile_table {
   std::map<std::uint16_t, std::vector<std::byte>> streams;
   std::uint16_t next_id = 1;
-  bool open_fails = false;  // test hook
+  bool open_fails = false;   // test hook
+  bool write_fails = false;  // test hook
 };
 
 vfile_table& vfiles() {
@@ -66,9 +67,10 @@ std::uint16_t open_vfile() noexcept {
 
 bool write_vfile(std::uint16_t id, std::size_t offset, std::span<const std::byte> data) noexcept {
   try {
-    auto& streams = vfiles().streams;
-    const auto it = streams.find(id);
-    if (it == streams.end()) return false;
+    auto& table = vfiles();
+    if (table.write_fails) return false;
+    const auto it = table.streams.find(id);
+    if (it == table.streams.end()) return false;
     auto& bytes = it->second;
     if (data.empty()) return true;
     if (bytes.size() < offset + data.size()) bytes.resize(offset + data.size());
@@ -93,5 +95,6 @@ bool read_vfile(std::uint16_t id, std::size_t offset, std::span<std::byte> buffe
 bool close_vfile(std::uint16_t id) noexcept { return vfiles().streams.erase(id) == 1; }
 
 void testing::set_vfile_open_fails(bool fails) noexcept { vfiles().open_fails = fails; }
+void testing::set_vfile_write_fails(bool fails) noexcept { vfiles().write_fails = fails; }
 
 }  // namespace ovle::platform
