@@ -14,6 +14,11 @@ std::set<void*>& blocks() {
   return *live;
 }
 
+bool& allocation_fails() {  // test hook
+  static bool fails = false;
+  return fails;
+}
+
 struct vfile_table {
   std::map<std::uint16_t, std::vector<std::byte>> streams;
   std::uint16_t next_id = 1;
@@ -29,6 +34,7 @@ vfile_table& vfiles() {
 }  // namespace
 
 void* allocate_memory(std::size_t size) noexcept {
+  if (allocation_fails()) return nullptr;
   try {
     void* block = std::calloc(size == 0 ? 1 : size, 1);
     if (block != nullptr) blocks().insert(block);
@@ -96,5 +102,6 @@ bool close_vfile(std::uint16_t id) noexcept { return vfiles().streams.erase(id) 
 
 void testing::set_vfile_open_fails(bool fails) noexcept { vfiles().open_fails = fails; }
 void testing::set_vfile_write_fails(bool fails) noexcept { vfiles().write_fails = fails; }
+void testing::set_allocation_fails(bool fails) noexcept { allocation_fails() = fails; }
 
 }  // namespace ovle::platform
