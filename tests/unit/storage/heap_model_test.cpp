@@ -183,7 +183,8 @@ class model {
     }
     const bool has = !h.blocks.empty();
     std::int64_t want = has ? h.increment : h.initial;
-    if (want == 0) want = p == 2 ? (has ? s_.above_increment : s_.above_initial) : (has ? s_.below_increment : s_.below_initial);
+    if (want == 0)
+      want = p == 2 ? (has ? s_.above_increment : s_.above_initial) : (has ? s_.below_increment : s_.below_initial);
     const auto block_size = static_cast<std::uint32_t>(std::max<std::int64_t>(want, r));
     const std::uint32_t sub = take();
     const std::uint32_t rec = take();
@@ -381,8 +382,8 @@ void HeapModel::run_sequence(std::uint32_t seed, int steps) {
   };
   const auto requested_size = [&]() -> std::int32_t {
     switch (pick(10)) {
-      case 0: return -pick(3);                   // 0 and below: 808
-      case 1: return 4000 + pick(9000);          // more than most blocks
+      case 0: return -pick(3);           // 0 and below: 808
+      case 1: return 4000 + pick(9000);  // more than most blocks
       default: return 1 + pick(pick(4) == 0 ? 2000 : 200);
     }
   };
@@ -409,7 +410,8 @@ void HeapModel::run_sequence(std::uint32_t seed, int steps) {
         ASSERT_EQ(ovle_int4_get(&id), 0) << trace;
       }
     } else if (what < 9) {  // discard, sometimes heap 0 or an ID not in use
-      const std::int32_t id = chance(20) ? pick(4) - 1 : heap_ids[static_cast<std::size_t>(pick(static_cast<int>(heap_ids.size())))];
+      const std::int32_t id =
+          chance(20) ? pick(4) - 1 : heap_ids[static_cast<std::size_t>(pick(static_cast<int>(heap_ids.size())))];
       const int expected = m.discard(id);
       ovle_int4 h = test::int4(id);
       CEEDSHP(&h, &fc);
@@ -425,7 +427,8 @@ void HeapModel::run_sequence(std::uint32_t seed, int steps) {
         std::erase(heap_ids, id);
       }
     } else if (what < 55) {  // get
-      const std::int32_t id = chance(5) ? 500 + pick(3) : heap_ids[static_cast<std::size_t>(pick(static_cast<int>(heap_ids.size())))];
+      const std::int32_t id =
+          chance(5) ? 500 + pick(3) : heap_ids[static_cast<std::size_t>(pick(static_cast<int>(heap_ids.size())))];
       const std::int32_t size = requested_size();
       void* p = reinterpret_cast<void*>(0x5A5A);
       ovle_int4 h = test::int4(id), n = test::int4(size);
@@ -450,11 +453,11 @@ void HeapModel::run_sequence(std::uint32_t seed, int steps) {
       if (live.empty() || chance(15)) {
         void* bad = nullptr;
         switch (pick(4)) {
-          case 0: bad = gone.empty() ? nullptr : gone[static_cast<std::size_t>(pick(static_cast<int>(gone.size())))]; break;
-          case 1: bad = live.empty() ? static_cast<void*>(&fc) : static_cast<char*>(live[0].address) + 1; break;
-          case 2:
-            bad = !live.empty() && live[0].size > 8 ? static_cast<char*>(live[0].address) + 8 : nullptr;
+          case 0:
+            bad = gone.empty() ? nullptr : gone[static_cast<std::size_t>(pick(static_cast<int>(gone.size())))];
             break;
+          case 1: bad = live.empty() ? static_cast<void*>(&fc) : static_cast<char*>(live[0].address) + 1; break;
+          case 2: bad = !live.empty() && live[0].size > 8 ? static_cast<char*>(live[0].address) + 8 : nullptr; break;
           default: bad = &seed; break;
         }
         void* const param = bad;

@@ -278,7 +278,8 @@ TEST_F(HeapServices, PlacementAndBlockSizes) {
     get(heap, r.request);
     EXPECT_EQ(first_block(static_cast<std::size_t>(heap) + 1).flag, r.placement);
     EXPECT_EQ(first_block(static_cast<std::size_t>(heap) + 1).size, r.first_size);
-    if (r.first_size > static_cast<std::uint32_t>(r.request)) get(heap, static_cast<std::int32_t>(r.first_size) - r.request);
+    if (r.first_size > static_cast<std::uint32_t>(r.request))
+      get(heap, static_cast<std::int32_t>(r.first_size) - r.request);
     get(heap, 8);
     EXPECT_EQ(first_block(static_cast<std::size_t>(heap) + 1).size, r.second_size) << "the newest block";
     EXPECT_TRUE(test::is_success(discard(heap)));
