@@ -393,9 +393,9 @@ void heap_manager::free_element(std::uint32_t k) noexcept {
   write_subblock(survivor);
   update_order(b);
 
-  // An emptied block goes back to the run-time unless the heap's options keep it.
-  const record_image& first = records_[blocks_[b].first];
-  if (!first.allocated && first.size == blocks_[b].size && !keeps_empty_block(slot)) return_block(b);
+  // An emptied block (the survivor alone in it) goes back to the run-time unless the heap's options keep it.
+  const record_image& joined = records_[survivor];
+  if (joined.prev == none && joined.next == none && !keeps_empty_block(slot)) return_block(b);
 }
 
 void heap_manager::release_block_records(std::uint32_t b) noexcept {
