@@ -100,11 +100,13 @@ void BM_FreeRandomOrder(benchmark::State& state) {
 BENCHMARK(BM_FreeRandomOrder<ovle_heap>)
     ->Name("CEEFRST of every element, random order")
     ->Arg(10000)
+    ->Arg(30000)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FreeRandomOrder<c_heap>)
     ->Name("free of every element, random order")
     ->Arg(10000)
+    ->Arg(30000)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
 

@@ -26,7 +26,8 @@ std::uint32_t free_tree::first_fit(std::uint32_t root, std::uint32_t size) const
 
 void free_tree::pull(std::uint32_t x) noexcept {
   record_image& node = n_[x];
-  node.largest = std::max({node.size, largest(node.left), largest(node.right)});
+  const std::uint32_t below = std::max(largest(node.left), largest(node.right));
+  node.largest = node.size > below ? node.size : below;
 }
 
 // Lifts x above its parent, keeping the offset order.
@@ -59,6 +60,7 @@ void free_tree::insert(std::uint32_t& root, std::uint32_t x) noexcept {
   record_image& node = n_[x];
   node.left = node.right = node.parent = none;
   node.largest = node.size;
+  node.priority = scatter(x);
   if (root == none) {
     root = x;
     return;
@@ -95,6 +97,27 @@ void free_tree::erase(std::uint32_t& root, std::uint32_t x) noexcept {
   }
   for (std::uint32_t y = p; y != none; y = n_[y].parent) pull(y);
   n_[x].left = n_[x].right = n_[x].parent = none;
+}
+
+void free_tree::replace(std::uint32_t& root, std::uint32_t x, std::uint32_t y) noexcept {
+  record_image& old = n_[x];
+  record_image& node = n_[y];
+  node.left = old.left;
+  node.right = old.right;
+  node.parent = old.parent;
+  node.priority = old.priority;
+  node.largest = old.largest;
+  if (node.left != none) n_[node.left].parent = y;
+  if (node.right != none) n_[node.right].parent = y;
+  if (node.parent == none) {
+    root = y;
+  } else if (n_[node.parent].left == x) {
+    n_[node.parent].left = y;
+  } else {
+    n_[node.parent].right = y;
+  }
+  old.left = old.right = old.parent = none;
+  resized(y);
 }
 
 void free_tree::resized(std::uint32_t x) noexcept {

@@ -32,7 +32,8 @@ struct record_image {
   std::uint32_t left = none;
   std::uint32_t right = none;
   std::uint32_t parent = none;
-  std::uint32_t largest = 0;  // the largest size in this node's subtree
+  std::uint32_t largest = 0;   // the largest size in this node's subtree
+  std::uint32_t priority = 0;  // the treap's heap order
   record_kind kind = record_kind::released;
   bool allocated = false;
 };
@@ -53,6 +54,9 @@ struct block_info {
 
 // The unallocated subblocks of one block ordered by offset, a treap whose priorities come from the
 // record numbers; each node knows the largest size below it.
+//
+// A split or a join keeps a free subblock's place in offset order while its record changes: the new
+// record takes over the old one's place and priority (replace) instead of an erase and an insert.
 class free_tree {
  public:
   explicit free_tree(std::vector<record_image>& nodes) noexcept : n_(nodes) {}
@@ -64,12 +68,15 @@ class free_tree {
   void erase(std::uint32_t& root, std::uint32_t x) noexcept;
   // After a change of x's size that leaves its place in offset order as it was.
   void resized(std::uint32_t x) noexcept;
+  // Puts y (not in the tree) in x's place; y's offset must have the same neighbours in the tree.
+  void replace(std::uint32_t& root, std::uint32_t x, std::uint32_t y) noexcept;
 
  private:
-  static std::uint32_t priority(std::uint32_t x) noexcept {
-    std::uint32_t h = x * 0x9E3779B1u;
+  static std::uint32_t scatter(std::uint32_t x) noexcept {
+    const std::uint32_t h = x * 0x9E3779B1u;
     return h ^ (h >> 15);
   }
+  std::uint32_t priority(std::uint32_t x) const noexcept { return n_[x].priority; }
   void pull(std::uint32_t x) noexcept;
   void rotate_up(std::uint32_t& root, std::uint32_t x) noexcept;
 

@@ -299,7 +299,7 @@ std::uint32_t heap_manager::add_block(std::size_t slot, placement where, std::by
 void heap_manager::carve(std::uint32_t s, std::uint32_t rounded) noexcept {
   const std::uint32_t b = records_[s].block;
   free_tree tree(records_);
-  tree.erase(blocks_[b].root, s);
+  if (records_[s].size == rounded) tree.erase(blocks_[b].root, s);
   if (records_[s].size > rounded) {
     const std::uint32_t rest = take_record();
     record_image& r = records_[rest];
@@ -312,7 +312,7 @@ void heap_manager::carve(std::uint32_t s, std::uint32_t rounded) noexcept {
     r.next = e.next;
     if (e.next != none) records_[e.next].prev = rest;
     records_[s].next = rest;
-    tree.insert(blocks_[b].root, rest);
+    tree.replace(blocks_[b].root, s, rest);
     write_subblock(rest);
   }
   records_[s].size = rounded;
@@ -381,15 +381,21 @@ void heap_manager::free_element(std::uint32_t k) noexcept {
     survivor = p;
   }
   if (join_after) {
-    tree.erase(root, n);
+    // The survivor absorbs n; without a join before, it also takes n's place in the tree.
+    if (join_before) tree.erase(root, n);
     record_image& v = records_[survivor];
     v.size += records_[n].size;
     v.next = records_[n].next;
     if (v.next != none) records_[v.next].prev = survivor;
+    if (join_before) {
+      tree.resized(survivor);
+    } else {
+      tree.replace(root, n, survivor);
+    }
     release_record(n);
-    if (join_before) tree.resized(survivor);
+  } else if (!join_before) {
+    tree.insert(root, survivor);
   }
-  if (!join_before) tree.insert(root, survivor);
   write_subblock(survivor);
   update_order(b);
 
@@ -447,13 +453,14 @@ void heap_manager::shrink_element(std::uint32_t k, std::uint32_t rounded) noexce
   free_tree tree(records_);
   const std::uint32_t n = t.next;
   if (n != none && !records_[n].allocated) {
-    tree.erase(blocks_[b].root, n);
     t.size += records_[n].size;
     t.next = records_[n].next;
     if (t.next != none) records_[t.next].prev = tail;
+    tree.replace(blocks_[b].root, n, tail);
     release_record(n);
+  } else {
+    tree.insert(blocks_[b].root, tail);
   }
-  tree.insert(blocks_[b].root, tail);
   write_subblock(tail);
   write_subblock(k);
   update_order(b);
