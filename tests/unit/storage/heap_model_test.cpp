@@ -510,7 +510,7 @@ void HeapModel::run_sequence(std::uint32_t seed, int steps) {
 }
 
 TEST_F(HeapModel, RandomSequencesMatchTheLinearFirstFitModel) {
-  for (std::uint32_t seed = 1; seed <= 150 && !HasFatalFailure(); ++seed) {
+  for (std::uint32_t seed = 1; seed <= 300 && !HasFatalFailure(); ++seed) {
     run_sequence(seed, seed % 10 == 0 ? 2000 : 300);
   }
 }

@@ -83,6 +83,7 @@ class HeapServices : public test::run_unit {
 };
 
 TEST_F(HeapServices, TheEdgeCasesOfTheHeapServices) {
+  std::uint32_t top_after_cycle = 0;
   // CEECRHP rounds to 4096 and writes the sizes back; the first heap is heap 1.
   ovle_feedback fc = test::dirty_feedback();
   ovle_int4 h = test::int4(9), init = test::int4(5000), incr = test::int4(0), opts = test::int4(0);
@@ -118,6 +119,16 @@ TEST_F(HeapServices, TheEdgeCasesOfTheHeapServices) {
   EXPECT_TRUE(test::is_success(resize(shrunk, 16)));
   EXPECT_EQ(bookkeeping(), before);
   EXPECT_TRUE(test::is_success(free(a)));
+  // Churn reuses released records: once every size of the cycle has been seen, the record stream
+  // stops growing.
+  for (int i = 0; i < 1000; ++i) {
+    void* x = get(1, 8 + i % 300);
+    void* y = get(1, 16);
+    ASSERT_TRUE(test::is_success(free(x)));
+    ASSERT_TRUE(test::is_success(free(y)));
+    if (i == 299) top_after_cycle = area().stream_top();
+  }
+  EXPECT_EQ(area().stream_top(), top_after_cycle);
 }
 
 // Every condition, and the state it leaves: nothing changed, the output as the Part says.
