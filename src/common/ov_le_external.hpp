@@ -235,9 +235,6 @@ class ov_le_external {
     base_[offset::storage_free_switch] = ebcdic::digit(on ? 1 : 0);
     base_[offset::storage_free_fill] = fill;
   }
-  // The message file: where the storage report goes (8 characters).
-  std::span<char> message_file() const noexcept { return field(offset::message_file, 8); }
-
   // The storage statistics, 4-byte big-endian counts, in the order of the storage report.
   enum class storage_statistic : std::size_t {
     heap0_high_water = 713,
