@@ -48,6 +48,7 @@ struct block_info {
   std::uint32_t prev = none;    // neighbours in the heap's chain (block indexes)
   std::uint32_t next = none;
   std::uint32_t position = none;  // in the block_order of its heap and placement
+  std::uint32_t published = 0;    // the largest free size that block_order holds for it
   std::uint16_t slot = 0;
   placement where = placement::above;
 };

@@ -119,9 +119,13 @@ class heap_manager {
   const common::condition* move_element(std::uint32_t k, std::uint32_t rounded, void*& address);
   void return_block(std::uint32_t b) noexcept;
   void release_block_records(std::uint32_t b) noexcept;
+  // Tells the block order the block's largest free subblock, when it changed.
   void update_order(std::uint32_t b) noexcept {
-    const block_info& info = blocks_[b];
-    heaps_[info.slot].order(info.where)->set_largest(info.position, free_tree(records_).largest(info.root));
+    block_info& info = blocks_[b];
+    const std::uint32_t largest = free_tree(records_).largest(info.root);
+    if (largest == info.published) return;
+    info.published = largest;
+    heaps_[info.slot].order(info.where)->set_largest(info.position, largest);
   }
   // The condition of a write that failed during the service, if any.
   const common::condition* write_outcome(bool releasing) noexcept {
@@ -266,8 +270,13 @@ std::uint32_t heap_manager::add_block(std::size_t slot, placement where, std::by
     blocks_.emplace_back();  // within the capacity prepare() made
   }
   block_info& info = blocks_[b];
-  info =
-      block_info{memory, size, rec, sub, none, none, heap.first_block, none, static_cast<std::uint16_t>(slot), where};
+  info = block_info{.memory = memory,
+                    .size = size,
+                    .record = rec,
+                    .first = sub,
+                    .next = heap.first_block,
+                    .slot = static_cast<std::uint16_t>(slot),
+                    .where = where};
   if (heap.first_block != none) blocks_[heap.first_block].prev = b;
   heap.first_block = b;
   ++heap.block_count;
@@ -281,6 +290,7 @@ std::uint32_t heap_manager::add_block(std::size_t slot, placement where, std::by
   block_order* order = heap.order(where);
   order->push_front(b, blocks_);
   order->set_largest(info.position, size);
+  info.published = size;
   area_.set_slot_first_block(slot, record_offset(rec));
   write_subblock(sub);
   write_block(b);
@@ -495,7 +505,7 @@ const common::condition* heap_manager::move_element(std::uint32_t k, std::uint32
     if (same) order->set_largest(blocks_[b].position, 0);
     room = order->first_with_room(rounded) != none;
     if (same) {
-      order->set_largest(blocks_[b].position, tree.largest(blocks_[b].root));
+      order->set_largest(blocks_[b].position, blocks_[b].published);
       room = room || (!block_returned && std::max(joined, tree.largest(blocks_[b].root)) >= rounded);
     }
   }
