@@ -2,16 +2,12 @@
 // as lines or as JSON.
 #include "cli.hpp"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <cstring>
-#include <memory>
 
 #include "common/conditions.hpp"
 #include "condition_decoder.hpp"
+#include "entry_call.hpp"
 #include "entry_registry.hpp"
 #include "header_help.hpp"
 #include "values.hpp"
@@ -80,53 +76,6 @@ std::string text_value(const shown_value& v) {
   if (!v.note.empty()) s += " (" + v.note + ")";
   return s;
 }
-
-// A service's own lines (SYSOUT, console) go to standard error while it runs, so that standard
-// output holds nothing but the JSON object.
-class stdout_to_stderr {
- public:
-  stdout_to_stderr() {
-    std::fflush(stdout);
-    saved_ = ::dup(STDOUT_FILENO);
-    if (saved_ >= 0) ::dup2(STDERR_FILENO, STDOUT_FILENO);
-  }
-  ~stdout_to_stderr() {
-    std::fflush(stdout);
-    if (saved_ >= 0) {
-      ::dup2(saved_, STDOUT_FILENO);
-      ::close(saved_);
-    }
-  }
-  stdout_to_stderr(const stdout_to_stderr&) = delete;
-  stdout_to_stderr& operator=(const stdout_to_stderr&) = delete;
-
- private:
-  int saved_ = -1;
-};
-
-// ---- The caller's items -------------------------------------------------------------------------------
-
-// One argument's storage with guard bytes on both sides, so that a service that writes beyond
-// the width the table gives is caught instead of trampling the tool.
-class item_buffer {
- public:
-  static constexpr std::size_t guard = 16;
-  static constexpr unsigned char guard_byte = 0xA5;
-
-  explicit item_buffer(std::size_t size) : size_(size), bytes_(guard + round_up(size) + guard, guard_byte) {}
-  unsigned char* data() noexcept { return bytes_.data() + guard; }
-  std::size_t size() const noexcept { return size_; }
-  bool intact() const noexcept {
-    return std::all_of(bytes_.begin(), bytes_.begin() + guard, [](unsigned char b) { return b == guard_byte; }) &&
-           std::all_of(bytes_.begin() + static_cast<std::ptrdiff_t>(guard + size_), bytes_.end(),
-                       [](unsigned char b) { return b == guard_byte; });
-  }
-
- private:
-  static std::size_t round_up(std::size_t n) { return (n + guard - 1) / guard * guard; }
-  std::size_t size_;
-  std::vector<unsigned char> bytes_;
-};
 
 // ---- Help ---------------------------------------------------------------------------------------------
 
@@ -309,15 +258,22 @@ int call_service(const options& opts, const callable_entry& entry, std::ostream&
     }
   }
 
-  // The values given on the command line go to the inputs, in CALL order.
-  std::vector<const std::string*> given(arguments.size(), nullptr);
+  // The values given on the command line go to the inputs, in CALL order; outputs start cleared.
+  std::vector<argument_setting> settings(arguments.size());
   std::size_t next = 0;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const argument_description& a = arguments[i];
-    if (!a.reads() || is_omitted(a)) continue;
-    if (next < opts.values.size()) {
-      given[i] = &opts.values[next++];
-    } else if (!a.optional) {
+    argument_setting& s = settings[i];
+    if (is_omitted(a)) {
+      s.how = argument_setting::form::omitted;
+    } else if (!a.reads()) {
+      s.how = argument_setting::form::cleared;
+    } else if (next < opts.values.size()) {
+      s.text = opts.values[next++];
+      s.how = s.text == omitted_word ? argument_setting::form::omitted : argument_setting::form::value;
+    } else if (a.optional) {
+      s.how = argument_setting::form::omitted;
+    } else {
       err << "ovle: " << e.symbol << " needs a value for " << a.name << "\n" << usage_line(e) << "\n";
       return exit_usage;
     }
@@ -329,51 +285,24 @@ int call_service(const options& opts, const callable_entry& entry, std::ostream&
     return exit_usage;
   }
 
-  std::vector<std::unique_ptr<item_buffer>> items(arguments.size());
-  std::vector<void*> addresses(arguments.size() + 1, nullptr);
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const argument_description& a = arguments[i];
-    if (is_omitted(a) || (given[i] != nullptr && *given[i] == omitted_word)) continue;
-    if (a.reads() && given[i] == nullptr) continue;  // an optional input left off
-    const std::string_view text = given[i] ? std::string_view(*given[i]) : std::string_view{};
-    items[i] = std::make_unique<item_buffer>(item_size(a, text));
-    clear_item(a, caller, items[i]->data(), items[i]->size());
-    if (given[i] != nullptr) {
-      if (const auto error = store_value(a, text, caller, items[i]->data())) {
-        err << "ovle: " << e.symbol << " " << a.name << " (" << type_text(a) << "): " << *error << "\n";
-        return exit_usage;
-      }
-    }
-    addresses[i] = items[i]->data();
+  const call_outcome outcome = call_entry(entry, settings, caller, opts.json);
+  if (!outcome.error.empty()) {
+    err << "ovle: " << e.symbol << " " << outcome.error << "\n";
+    return exit_usage;
   }
-
-  int return_code;
-  {
-    std::optional<stdout_to_stderr> quiet;
-    if (opts.json) quiet.emplace();
-    return_code = entry.invoke(addresses.data());
+  if (outcome.overrun) {
+    err << "ovle: " << e.symbol << " wrote beyond its argument " << arguments[*outcome.overrun].name << " ("
+        << type_text(arguments[*outcome.overrun]) << ")\n";
+    return exit_overrun;
   }
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    if (items[i] && !items[i]->intact()) {
-      err << "ovle: " << e.symbol << " wrote beyond its argument " << arguments[i].name << " (" << items[i]->size()
-          << " bytes)\n";
-      return exit_overrun;
-    }
-  }
-
-  int status = 0;
-  const std::size_t fc = arguments.feedback_index();
-  if (fc < arguments.size() && items[fc]) {
-    const int severity = common::load_int2(items[fc]->data());
-    if (severity >= 2) status = std::min(severity, 4);
-  }
+  const int status = outcome.severity() >= 2 ? std::min(outcome.severity(), 4) : 0;
   if (opts.json) {
     out << "{\"service\":" << json_string(e.symbol) << ",\"call_name\":" << json_string(e.call_name)
-        << ",\"caller\":" << (opts.ebcdic_caller ? "\"EBCDIC\"" : "\"ASCII\"") << ",\"return_code\":" << return_code
-        << ",\"arguments\":{";
+        << ",\"caller\":" << (opts.ebcdic_caller ? "\"EBCDIC\"" : "\"ASCII\"")
+        << ",\"return_code\":" << outcome.return_code << ",\"arguments\":{";
     for (std::size_t i = 0; i < arguments.size(); ++i) {
       out << (i ? "," : "") << json_string(arguments[i].name) << ":"
-          << (items[i] ? json_value(show_value(arguments[i], items[i]->data(), caller)) : "null");
+          << (outcome.shown[i] ? json_value(*outcome.shown[i]) : "null");
     }
     out << "},\"exit_status\":" << status << "}\n";
     return status;
@@ -387,10 +316,10 @@ int call_service(const options& opts, const callable_entry& entry, std::ostream&
     const argument_description& a = arguments[i];
     if (!a.writes()) continue;
     out << a.name << std::string(width - a.name.size() + 2, ' ')
-        << (items[i] ? text_value(show_value(a, items[i]->data(), caller)) : std::string(omitted_word)) << "\n";
+        << (outcome.shown[i] ? text_value(*outcome.shown[i]) : std::string(omitted_word)) << "\n";
     shown = true;
   }
-  if (return_code != 0 || !shown) out << "return code " << return_code << "\n";
+  if (outcome.return_code != 0 || !shown) out << "return code " << outcome.return_code << "\n";
   return status;
 }
 

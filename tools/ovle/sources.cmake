@@ -1,5 +1,5 @@
-# The ovle command-line tool: its core, a static library that the unit tests link with ovle_core,
-# and the executable, which links libovle.so like any caller. The help of each service is the
+# The ovle command-line tool: its core, objects that the unit tests link with ovle_core, and the
+# executable, which links libovle.so like any caller. The help of each service is the
 # comment of its prototype, taken from ovle.h at build time.
 set(ovle_header_text ${CMAKE_CURRENT_BINARY_DIR}/tools/ovle/ovle_header_text.cpp)
 add_custom_command(OUTPUT ${ovle_header_text}
@@ -8,9 +8,10 @@ add_custom_command(OUTPUT ${ovle_header_text}
   DEPENDS include/ovle/ovle.h tools/ovle/embed_header.cmake
   COMMENT "Embedding ovle.h in the ovle tool's help")
 
-add_library(ovle_tool_core STATIC
+add_library(ovle_tool_core OBJECT
   tools/ovle/cli.cpp
   tools/ovle/condition_decoder.cpp
+  tools/ovle/entry_call.cpp
   tools/ovle/entry_registry.cpp
   tools/ovle/header_help.cpp
   tools/ovle/values.cpp
