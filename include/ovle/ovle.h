@@ -273,7 +273,85 @@ OVLE_API int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, ovl
 
 /* ==== Country and language ======================================================================== */
 
-/* OVCTYDEF, CEE3CTY, CEE3LNG, CEE3MDS, CEE3MTS, CEE3MCS, CEEFMDA, CEEFMTM, CEEFMDT. */
+/*
+ * The built-in country table holds 151 countries and a blank record (country code two blanks, every
+ * field blank). Country codes are two upper-case letters (US, DE, FR ...); the services upper-case
+ * what they are given. The current country is the top of a stack of up to 99 country codes, the
+ * current language the top of a stack of up to 99 language codes (ENU, UEN, JPN), both shared by
+ * the whole process.
+ */
+
+/*
+ * OVCTYDEF: the country table itself. Everything it takes and returns is EBCDIC, whatever the
+ * caller's code set; it converts nothing and writes no feedback code.
+ *   country  PIC X(2), in: the country code, EBCDIC upper case (two blanks: the blank record).
+ *   request  PIC X, in: EBCDIC "1" decimal separator, "2" thousands separator, "3" currency symbol
+ *            (4), "4" time picture (12), "5" date picture (18), "6" timestamp picture (27), "7" the
+ *            country code (2).
+ *   result   PIC X(80), out: the field, left-justified and blank-padded (EBCDIC blanks); all 80
+ *            bytes X'FF' when the country is not in the table or the request is none of "1" to "7".
+ *   Conditions: none (no feedback code).
+ *   CALL 'OVCTYDEF' USING CTY-CODE REQ-CODE CTY-ANSWER
+ */
+OVLE_API int OVCTYDEF(const char* country, const char* request, char* result) OVLE_NOEXCEPT;
+
+/*
+ * CEE3CTY: sets, queries, pushes or pops the current country (the country stack).
+ *   function  INT4, in: 1 set (replaces the current country), 2 query, 3 push, 4 pop.
+ *   country   PIC X(2), in (set, push; upper-cased, the caller's field unchanged) or out (query:
+ *             the current country; pop: the country removed, or the only one left).
+ *   fc        feedback code, out, may be omitted. Conditions (facility CEE):
+ *             severity 3, message 3456 set or push of a country not in the table, or push onto
+ *             99 stacked countries (stack unchanged); severity 3, message 3457 function not 1 to
+ *             4 (nothing done); severity 2, message 3455 pop of the only country (it stays).
+ *   CALL 'CEE3CTY' USING FUNC-CODE COUNTRY-CODE FC
+ */
+OVLE_API int CEE3CTY(const ovle_int4* function, char* country, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEE3LNG: sets, queries, pushes or pops the current national language (the language stack).
+ *   function  INT4, in: 1 set, 2 query, 3 push, 4 pop.
+ *   language  PIC X(3), in (set, push: ENU, UEN or JPN, in any case) or out (query: the current
+ *             language; pop: the language removed, or the only one left).
+ *   fc        feedback code, out, may be omitted. Conditions (facility CEE):
+ *             severity 3, message 3451 set or push of another language, or push onto 99 stacked
+ *             languages (stack unchanged); severity 3, message 3452 function not 1 to 4;
+ *             severity 2, message 3450 pop of the only language (it stays).
+ *   CALL 'CEE3LNG' USING FUNC-CODE LANG-CODE FC
+ */
+OVLE_API int CEE3LNG(const ovle_int4* function, char* language, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEE3MDS, CEE3MTS, CEE3MCS: a country's decimal separator, thousands separator and currency symbol.
+ *   country  PIC X(2), in: the country code, any case; two blanks or two low-values mean the
+ *            current country. Unchanged after the call.
+ *   symbol   PIC X(2) for CEE3MDS and CEE3MTS (the separator and a blank), PIC X(4) for CEE3MCS,
+ *            out. An unknown country gets "." (CEE3MDS), "," (CEE3MTS) or the currency sign
+ *            (CP037 X'9F', ISO-8859-1 X'A4'; CEE3MCS).
+ *   fc       feedback code, out, may be omitted. Conditions (facility CEE, severity 2): 3461
+ *            (CEE3MDS), 3465 (CEE3MTS), 3463 (CEE3MCS) for a country not in the table.
+ *   Currency signs without an ASCII character come to an ASCII caller in ISO-8859-1.
+ *   When the environment cannot be initialized, a query for the current country displays
+ *   "Unable to Start Orvane CEE Emulation" and answers as for an unknown country.
+ *   CALL 'CEE3MDS' USING COUNTRY-CODE DECIMAL-SEP FC
+ */
+OVLE_API int CEE3MDS(const char* country, char* decimal_separator, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEE3MTS(const char* country, char* thousands_separator, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEE3MCS(const char* country, char* currency_symbol, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEFMDA, CEEFMTM, CEEFMDT: a country's default date, time and timestamp picture strings, ready for
+ * CEEDAYS, CEEDATE and the timestamp services.
+ *   country  PIC X(2), in: as for CEE3MDS (blank or low-values: the current country).
+ *   picture  PIC X(80), out: the picture, blank-padded; for an unknown country YYYY-MM-DD
+ *            (CEEFMDA), HH:MI:SS (CEEFMTM) or YYYY-MM-DD HH:MI:SS (CEEFMDT).
+ *   fc       feedback code, out, may be omitted. Conditions (facility CEE, severity 2): 3467
+ *            (CEEFMDA), 3469 (CEEFMTM), 3471 (CEEFMDT) for a country not in the table.
+ *   CALL 'CEEFMDA' USING COUNTRY-CODE DATE-PICTURE FC
+ */
+OVLE_API int CEEFMDA(const char* country, char* picture, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEEFMTM(const char* country, char* picture, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEEFMDT(const char* country, char* picture, ovle_feedback* fc) OVLE_NOEXCEPT;
 
 /* ==== Storage ===================================================================================== */
 
