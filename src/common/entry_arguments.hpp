@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -150,13 +151,17 @@ constexpr argument_description parse_argument(std::string_view item) {
     if (size == 0 || size > 32767) bad_arguments("entry_arguments.def: a size is 1 to 32767");
     type = type.substr(0, open);
   }
-  const kind_name* found = nullptr;
-  for (const kind_name& k : kind_names) {
-    if (k.name == type) found = &k;
+  // By index, not by pointer: GCC does not compare addresses of a global array in a constant
+  // expression when the sanitizers instrument it.
+  std::size_t found = std::size(kind_names);
+  for (std::size_t i = 0; i < std::size(kind_names); ++i) {
+    if (kind_names[i].name == type) found = i;
   }
-  if (found == nullptr) bad_arguments("entry_arguments.def: unknown argument type");
-  if (found->sized != (size != 0)) bad_arguments("entry_arguments.def: vstring, text, ebcdic, bytes, unused need (n)");
-  a.kind = found->kind;
+  if (found == std::size(kind_names)) bad_arguments("entry_arguments.def: unknown argument type");
+  if (kind_names[found].sized != (size != 0)) {
+    bad_arguments("entry_arguments.def: vstring, text, ebcdic, bytes, unused need (n)");
+  }
+  a.kind = kind_names[found].kind;
   a.size = size;
   std::string_view direction = next_field(rest);
   if (a.kind == argument_kind::feedback && direction.empty()) direction = "out";
