@@ -3,9 +3,10 @@
 //
 // Every entry runs the same shortened frame: attach OV-LE-EXTERNAL, stand in for an omitted
 // feedback code, clear it; on a domain failure store the result, build the feedback code and only
-// then ask for the caller's code set to convert the facility ID. The math services take no
-// character data and never run OV-PIPI. The frame is written once, in serve(), and each entry is
-// one line of the table at the end naming its function.
+// then ask for the caller's code set to convert the facility ID (which OVLE_FACILITY_CODESET=EBCDIC
+// keeps in EBCDIC, as the service frame does). The math services take no character data and never
+// run OV-PIPI. The frame is written once, in serve(), and each entry is one line of the table at
+// the end naming its function.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -92,7 +93,7 @@ class math_frame {
  private:
   void fail(const common::condition& c) noexcept {
     fc_.set(c);
-    if (common::caller_is_ascii()) {
+    if (common::caller_is_ascii() && !platform::facility_ids_stay_ebcdic()) {
       platform::convert_codeset(platform::codeset_direction::to_ascii,
                                 std::as_writable_bytes(std::span<unsigned char>(fc_.data() + 5, 3)));
     }

@@ -1,5 +1,6 @@
       *> The callers' copybooks COPYed as a program would: OVLEAPI's
-      *> types, OVLEFC's condition names and OVLEVSTR. Written to read
+      *> types, OVLEFC's condition names, OVLEVSTR and the symbolic
+      *> feedback codes of OVLECOND and OVLECNDE. Written to read
       *> the same in fixed and in free format; the tests compile it
       *> both ways. Prints only failures; RETURN-CODE 1 on one.
        IDENTIFICATION DIVISION.
@@ -8,6 +9,9 @@
        WORKING-STORAGE SECTION.
        COPY OVLEAPI.
        COPY OVLEFC REPLACING ==:FC:== BY ==FC==.
+       COPY OVLECOND.
+       COPY OVLECNDE REPLACING LEADING ==CEE== BY ==E-CEE==
+                               LEADING ==OVX== BY ==E-OVX==.
        COPY OVLEVSTR REPLACING ==:V:== BY ==IN-DATE== ==:N:== BY ==80==.
        COPY OVLEVSTR REPLACING ==:V:== BY ==PICSTR== ==:N:== BY ==100==.
        01  LILIAN                    TYPE OVLE-INT4.
@@ -55,6 +59,7 @@
            IF FC-SUCCESS OR NOT FC-ERROR OR FC-SEVERITY NOT = 3
               OR FC-MSG-NO NOT = 2508 OR NOT FC-FACILITY-CEE
               OR FC-CASE-SEV-CTL NOT = X'59' OR LILIAN NOT = 0
+              OR FC(1:8) NOT = CEE2EC OR FC(1:8) = E-CEE2EC
                DISPLAY 'FAIL CEEDAYS 2007-13-15: ' FC-SEVERITY
                        ' ' FC-MSG-NO ' ' FC-FACILITY-ID
                ADD 1 TO FAILURES

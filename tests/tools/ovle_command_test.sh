@@ -31,6 +31,10 @@ expect 0 "lilian  148138${nl}fc      success" --ebcdic CEEDAYS "May 16, 1988" "M
 actual=$(OVLE_CALLER_CODESET=EBCDIC "$ovle" CEEDAYS "May 32, 1988" "Mmm DD, YYYY")
 [ "$actual" = "lilian  0${nl}fc      CEE2EC severity 3, message 2508, facility CEE (EBCDIC), control 1: date_invalid" ] ||
   fail "OVLE_CALLER_CODESET=EBCDIC ovle CEEDAYS: said '$actual'"
+# Under OVLE_FACILITY_CODESET=EBCDIC a token named on the command line carries an EBCDIC facility
+# ID, as the library then reads tokens.
+actual=$(OVLE_FACILITY_CODESET=EBCDIC "$ovle" CEEDCOD CEE2EB | tail -1)
+[ "$actual" = "fc         success" ] || fail "OVLE_FACILITY_CODESET=EBCDIC ovle CEEDCOD CEE2EB: said '$actual'"
 # LESSOUTA writes its line to standard output; with --json it goes to standard error instead.
 out=$("$ovle" --json LESSOUTA 0 5 HELLO 2>/tmp/ovle_command_test_err.$$)
 err=$(cat /tmp/ovle_command_test_err.$$)
@@ -39,5 +43,9 @@ rm -f /tmp/ovle_command_test_err.$$
   fail "ovle --json LESSOUTA: standard output '$out'"
 [ "$err" = "HELLO" ] || fail "ovle --json LESSOUTA: standard error '$err'"
 [ "$("$ovle" LESSOUTA 0 5 HELLO)" = "HELLO${nl}return code 0" ] || fail "ovle LESSOUTA: the SYSOUT line"
+# A run unit ended by the library: the shell sees its return code modulo 256 (65,536 + 261).
+"$ovle" CEE3ABD 261 0 >/dev/null
+rc=$?
+[ "$rc" = 5 ] || fail "ovle CEE3ABD 261 0: exit status $rc, expected 5"
 "$ovle" CEEDAYS --help | grep -q '^usage: ovle CEEDAYS DATE PICTURE$' || fail "ovle CEEDAYS --help"
 [ "$failures" = 0 ]

@@ -93,11 +93,24 @@ std::string upper(std::string_view s) {
   return out;
 }
 
+// Command-line inputs: what the CALL reads, but the feedback code and items the service ignores.
+bool takes_value(const argument_description& a) {
+  return a.reads() && a.kind != argument_kind::feedback && a.kind != argument_kind::unused;
+}
+
+// Only a trailing run of optional inputs can be left off; an optional one before a required one
+// still takes a value (OMITTED passes it as omitted).
 std::string usage_line(const common::entry_description& e) {
   std::string line = "usage: ovle " + std::string(e.symbol);
-  for (const argument_description& a : *e.arguments) {
-    if (!a.reads() || a.kind == argument_kind::feedback) continue;
-    line += a.optional ? " [" + upper(a.name) + "]" : " " + upper(a.name);
+  const common::argument_list& arguments = *e.arguments;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (!takes_value(arguments[i])) continue;
+    bool may_be_left_off = true;
+    for (std::size_t j = i; j < arguments.size(); ++j) {
+      if (takes_value(arguments[j]) && !arguments[j].optional) may_be_left_off = false;
+    }
+    const std::string name = upper(arguments[i].name);
+    line += may_be_left_off ? " [" + name + "]" : " " + name;
   }
   return line;
 }
@@ -149,7 +162,8 @@ Values, by the argument's type (ovle SERVICE --help shows the types):
   vstring(n)                    the text; its length is the text's ('' is empty)
   text(n)                       the text, blank-padded to n characters
   ebcdic(n)                     the text, converted to EBCDIC by the tool
-  bytes(n), unused(n)           hexadecimal digits, two per byte, zero-filled to n bytes
+  bytes(n)                      hexadecimal digits, two per byte, zero-filled to n bytes
+  unused(n)                     no value: the service does not look at it (n zero bytes)
   pointer                       0x and hexadecimal digits, or NULL
   token                         32 hexadecimal digits, or a condition's symbol or identifier
   OMITTED                       any input, passed as a null address
@@ -266,7 +280,7 @@ int call_service(const options& opts, const callable_entry& entry, std::ostream&
     argument_setting& s = settings[i];
     if (is_omitted(a)) {
       s.how = argument_setting::form::omitted;
-    } else if (!a.reads()) {
+    } else if (!takes_value(a)) {
       s.how = argument_setting::form::cleared;
     } else if (next < opts.values.size()) {
       s.text = opts.values[next++];

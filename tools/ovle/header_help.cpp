@@ -23,6 +23,11 @@ std::string_view trimmed(std::string_view line) {
   return line.substr(start, end - start + 1);
 }
 
+bool is_one_line_comment(std::string_view line) {
+  const std::string_view t = trimmed(line);
+  return t.size() >= 4 && t.starts_with("/*") && t.ends_with("*/");
+}
+
 }  // namespace
 
 std::string prototype_comment(std::string_view header, std::string_view symbol) {
@@ -31,9 +36,15 @@ std::string prototype_comment(std::string_view header, std::string_view symbol) 
   std::size_t at = 0;
   while (at < lines.size() && !lines[at].starts_with(prototype)) ++at;
   if (at == lines.size()) return {};
-  // Up over the prototypes sharing the comment (and their continuation lines) to its last line.
+  // A one-line note right above the prototype belongs to it alone ("/* text: PIC X(80). */").
+  std::string note;
+  if (at > 0 && is_one_line_comment(lines[at - 1])) {
+    note = std::string(trimmed(trimmed(lines[at - 1]).substr(2, trimmed(lines[at - 1]).size() - 4))) + "\n";
+  }
+  // Up over the prototypes sharing the block, their continuation lines and their notes, to the
+  // block's last line.
   std::size_t end = at;
-  while (end > 0 && !trimmed(lines[end - 1]).empty() && !trimmed(lines[end - 1]).ends_with("*/")) --end;
+  while (end > 0 && !trimmed(lines[end - 1]).empty() && trimmed(lines[end - 1]) != "*/") --end;
   if (end == 0 || trimmed(lines[end - 1]) != "*/") return {};
   std::size_t start = end - 1;
   while (start > 0 && !lines[start].starts_with("/*")) --start;
@@ -48,7 +59,7 @@ std::string prototype_comment(std::string_view header, std::string_view symbol) 
     }
     comment.append(line).append("\n");
   }
-  return comment;
+  return comment + note;
 }
 
 }  // namespace ovle::tool

@@ -209,7 +209,10 @@ std::optional<std::string> store_value(const argument_description& a, std::strin
       return std::nullopt;
     }
     case argument_kind::token: {
-      const token_or_error t = token_from_text(text, caller == code_set::ebcdic);
+      // A token carries its facility ID as the library reads tokens: in the caller's code set,
+      // or EBCDIC for everyone under OVLE_FACILITY_CODESET=EBCDIC.
+      const token_or_error t =
+          token_from_text(text, caller == code_set::ebcdic || platform::facility_ids_stay_ebcdic());
       if (!t.token) return t.error;
       std::memcpy(item, t.token->data(), t.token->size());
       return std::nullopt;
