@@ -15,6 +15,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in "$libdir/libovle.so.1" "$libdir/libovle.so" include/ovle/ovle.h bin/ovle \
          share/ovle/copybook/OVLEAPI.cpy share/ovle/copybook/OVLEFC.cpy share/ovle/copybook/OVLEVSTR.cpy \
+         share/ovle/copybook/OVLECOND.cpy share/ovle/copybook/OVLECNDE.cpy \
          share/ovle/gnucobol-runtime.cfg "$libdir/pkgconfig/ovle.pc" "$libdir/cmake/ovle/ovleConfig.cmake"; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
