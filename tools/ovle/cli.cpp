@@ -16,7 +16,6 @@ namespace ovle::tool {
 namespace {
 
 using common::argument_description;
-using common::argument_direction;
 using common::argument_kind;
 
 constexpr std::string_view omitted_word = "OMITTED";
