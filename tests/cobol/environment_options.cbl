@@ -1,7 +1,8 @@
       * Run-time options from the configuration file OVLECONFIG names
       * and from the command line OVLEINIT splits, as a COBOL program
       * sees them in OV-LE-EXTERNAL and through the services; the
-      * options report at the end of the run.
+      * storage report (RPTSTG) and the options report (RPTOPTS) at the
+      * end of the run.
       * ENV OVLE_CURRENT_DATE=2026120515300000+0000
       * ENV OVLECONFIG=@DIR@/environment_options.cfg
       * EXPECT-RC 0
@@ -9,6 +10,7 @@
       * EXPECT-LINE CEE3616I The string 'MAYBE' was not a valid suboption of the run-time option RPTSTG.
       * EXPECT-LINE CEE3608I The following messages pertain to the invocation command run-time options.
       * EXPECT-LINE CEE3611I The run-time option NOSUCH was an invalid run-time option.
+      * EXPECT-LINE  End of Storage Report
       * EXPECT-LINE  Options Report
       * EXPECT-LINE  LAST WHERE SET          OPTION
       * EXPECT-LINE  Configuration file      RPTSTG(ON)

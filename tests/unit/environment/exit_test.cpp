@@ -12,7 +12,7 @@ namespace {
 
 using common::ov_le_external;
 
-// The spies stand in for the storage family's programs and for the SYSOUT writers; they log to a
+// The spies stand in for the storage report, the heap discard and the SYSOUT writers; they log to a
 // file, which survives the end of the child's run.
 std::string log_path;
 
@@ -68,9 +68,9 @@ int writer_e_spy(const ovle_int2* f, const ovle_int2* n, const char* text) noexc
 }
 
 void provide_storage_spies() {
-  platform::testing::provide_program("CEEGTST_STORAGE_REPORT",
+  platform::testing::replace_program("CEEGTST_STORAGE_REPORT",
                                      reinterpret_cast<platform::program_address>(&storage_report_spy));
-  platform::testing::provide_program("CEEDSHP", reinterpret_cast<platform::program_address>(&discard_spy));
+  platform::testing::replace_program("CEEDSHP", reinterpret_cast<platform::program_address>(&discard_spy));
 }
 
 // Heaps 0 and 2 in use, slot 2 free, as the storage services leave the registry.
