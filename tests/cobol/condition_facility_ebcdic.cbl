@@ -53,9 +53,5 @@
            IF FC(1:8) NOT = X'0001019449C3C5C5' OR NOT = CEE0CK
               DISPLAY 'FAIL CEEDCOD ASCII token' ADD 1 TO FAILURES
            END-IF
-           IF FAILURES = 0
-              MOVE 0 TO RETURN-CODE
-           ELSE
-              MOVE 1 TO RETURN-CODE
-           END-IF
+           COMPUTE RETURN-CODE = FUNCTION MIN(FAILURES, 1)
            GOBACK.

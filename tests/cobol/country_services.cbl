@@ -106,9 +106,5 @@
               DISPLAY 'FAIL CEEDAYS with the US picture: ' LILIAN
               ADD 1 TO FAILURES
            END-IF
-           IF FAILURES = 0
-              MOVE 0 TO RETURN-CODE
-           ELSE
-              MOVE 1 TO RETURN-CODE
-           END-IF
+           COMPUTE RETURN-CODE = FUNCTION MIN(FAILURES, 1)
            GOBACK.
