@@ -1,7 +1,9 @@
 // The country and language services: OVCTYDEF's table, the two stacks against a model, the field
 // queries in both code sets, the start-up line, missing arguments and damaged stack counts.
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -84,67 +86,129 @@ const std::string not_found(country::answer_size, '\xFF');
 
 class Country : public test::run_unit {};
 
-// The list's codes by profile: G (the currency sign, ISO dates), S (no currency symbol, dates with
-// slashes), and the countries with settings of their own, a few of which are written out below.
+// The list as published: the codes of profile G (the currency sign, ISO dates) and profile S (no
+// currency symbol, dates with slashes), and the countries with settings of their own: code | decimal
+// | thousands | currency | time | date, "b" a blank, X'hh' a currency byte given in EBCDIC.
 constexpr std::string_view profile_g =
     "AD AF AG AN AO BB BD BF BJ BM BN BS BU BW CU CY ET GA GH GM GW GY HK HT ID IN JM KE KY LC LI LK LR LS LU "
     "MC MG ML MO MR MU MW MY MZ NA NC NE NG PG PH SC SG SL SN SO SR SZ TD TG TZ UG VU WS ZM ZR ZW";
 constexpr std::string_view profile_s = "AE BH DZ EG IQ IR JO KW LB LY MA OM PK QA SA SD SY TN YE";
-constexpr std::string_view own_settings =
-    "AL AR AT AU BA BE BG BO BR CA CH CL CN CO CR CS CZ DE DK DO EC EE ES FI FR GB GR GT HN HR HU IE IL IS IT JP "
-    "KR LT LV MK MX NI NL NO NZ PA PE PL PR PT PY RO RU SE SI SK SU SV TH TR TW US UY VE YU ZA";
+constexpr std::string_view own_settings = R"(
+| AL | , | . | Lek | HH:MI:SS | YYYY-MM-DD |
+| AR | , | . | A. | HH.MI.SS | DD/MM/YY |
+| AT | , | . | S | HH:MI:SS,999 | YYYY-MM-DD |
+| AU | . | , | $ | HH:MI:SS | DD/MM/YY |
+| BA | , | . | Din | HH:MI:SS | YYYY-MM-DD |
+| BE | , | . | BF | HH:MI:SS,999 | DD/MM/YY |
+| BG | , | . | Lv | HH:MI:SS | YYYY-RRRZ-DD |
+| BO | , | . | BS | HH:MI:SS | DD/MM/YY |
+| BR | , | . | NCz$ | HH:MI:SS | DD/MM/YY |
+| CA | . | , | $ | HH:MI:SS.99 | YY-MM-DD |
+| CH | , | . | Fr | HH,MI,SS | DD. Mmmmmmmmz YYYY |
+| CL | , | . | $ | HH:MI:SS | DD/MM/YY |
+| CN | . | , | $ | HH:MI:SS | YYYY.MM.DD |
+| CO | , | . | $ | ZH:MI:SS AP | DD/MM/YY |
+| CR | , | . | c/. | ZH:MI:SS AP | DD/MM/YY |
+| CS | , | . | K, X'47', s | HH:MI:SS | YYYY-MM-DD |
+| CZ | , | . | K, X'47', s | HH:MI:SS | YYYY-MM-DD |
+| DE | , | . | DM | HH:MI:SS | DD.MM.YYYY |
+| DK | , | . | Kr | HH.MI.SS,99 | DD-MM-YY |
+| DO | . | , | $ | ZH:MI:SS AP | DD/MM/YY |
+| EC | , | . | $ | HH:MI:SS | DD/MM/YY |
+| EE | , | b | Kr | HH:MI:SS | DD-MM-YY |
+| ES | , | . | Pts | HH:MI:SS | DD/MM/YY |
+| FI | , | b | Mk | HH.MI.SS,999 | DD.MM.YYYY |
+| FR | , | b | F | HH:MI:SS,9 | DD.MM.YYYY |
+| GB | . | , | $ | HH:MI:SS | DD/MM/YY |
+| GR | , | . | Drs | HH:MI:SS.999 | DD/MM/YY |
+| GT | . | , | Q | HH:MI:SS | DD/MM/YY |
+| HN | . | , | L. | ZH:MI:SS AP | DD/MM/YY |
+| HR | , | . | Din | HH:MI:SS | YYYY-MM-DD |
+| HU | , | b | FT | HH:MI:SS | YYYY-MM-DD |
+| IE | , | , | $ | HH:MI:SS | DD/MM/YY |
+| IL | . | , | NIS | HH:MI:SS | DD/MM/YY |
+| IS | , | . | Kr | HH:MI:SS | YYYY-MM-DD |
+| IT | , | . | L. | HH.MI.SS,999 | DD/MM/YY |
+| JP | . | , | $ | HH:MI:SS | YYYY-MM-DD |
+| KR | . | , | X'E0' | HH:MI:SS | YYYY.MM.DD |
+| LT | , | . | Lt | HH:MI:SS | YYYY.MM.DD |
+| LV | , | b | Ls | HH:MI:SS | YYYY.DD.RRRZ |
+| MK | , | . | Den | HH:MI:SS | YYYY-MM-DD |
+| MX | . | , | $ | ZH:MI:SS AP | DD/MM/YY |
+| NI | . | , | X'9F' | HH:MI:SS | DD/MM/YY |
+| NL | , | . | F | HH:MI:SS | DD-MM-YY |
+| NO | , | . | Kr | HH:MI:SS,999 | DD.MM.YY |
+| NZ | . | , | $ | HH:MI:SS | DD/MM/YY |
+| PA | . | , | B/ | ZH:MI:SS AP | DD/MM/YY |
+| PE | . | , | I/. | HH:MI:SS | DD/MM/YY |
+| PL | , | . | Z, X'9A' | HH:MI:SS | YYYY-MM-DD |
+| PR | . | , | $ | ZH:MI:SS AP | DD/MM/YY |
+| PT | , | . | Esc. | HH:MI:SS | DD-MM-YYYY |
+| PY | , | . | Gs. | HH:MI:SS | DD/MM/YY |
+| RO | , | . | Lei | HH:MI:SS | YYYY-MM-DD |
+| RU | , | . | Rub | HH:MI:SS | DD mmm. YYYY g. |
+| SE | , | . | Kr | kl HH.MI.SS | YYYY-MM-DD |
+| SI | , | . | tol | HH:MI:SS | DD.MM.YYYY |
+| SK | , | . | K, X'47', s | HH:MI:SS | YYYY-MM-DD |
+| SU | , | . | Rub | HH:MI:SS | DD mmm. YYYY g. |
+| SV | . | , | c/. | HH:MI:SS | DD/MM/YY |
+| TH | . | , | X'70' | HH:MI:SS | DD/MM/YYYY |
+| TR | , | . | TL | HH:MI:SS | DD/MM/YY |
+| TW | . | , | $ | HH:MI:SS.999 | YY/MM/DD |
+| US | . | , | $ | ZH:MI:SS AP | MM/DD/YY |
+| UY | , | . | N$ | HH:MI:SS | DD/MM/YY |
+| VE | , | . | Bs. | ZH:MI:SS AP | DD/MM/YY |
+| YU | , | . | Din | HH:MI:SS | YYYY-MM-DD |
+| ZA | . | b | R | HHhMI:SS.999 | YYYY-MM-DD |
+)";
 
-// Every two-byte code is found exactly when listed (or blank); every record answers request 7 with its
-// code, each field blank-padded to 80, the timestamp picture as date, blank, time; the profiles and a
-// row of each kind of field answer as published; requests other than "1" to "7" find nothing.
-TEST_F(Country, TheTableAnswersAsPublished) {
-  std::set<std::string> listed{ebcdic("  ")};
-  for (const auto list : {profile_g, profile_s, own_settings}) {
-    for (std::size_t i = 0; i < list.size(); i += 3) listed.insert(ebcdic(list.substr(i, 2)));
+std::vector<std::string> split(std::string_view text, std::string_view separator) {
+  std::vector<std::string> out;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find(separator, at), text.size());
+    out.emplace_back(text.substr(at, end - at));
+    at = end + separator.size();
   }
-  ASSERT_EQ(listed.size(), 152u);
+  return out;
+}
+
+// Every two-byte code is found exactly when listed (or blank) and answers each request as published,
+// each field blank-padded to 80 and the timestamp picture as date, blank, time; requests other than
+// "1" to "7" find nothing; arguments left off find nothing and write nothing through a missing result.
+TEST_F(Country, TheTableAnswersAsPublished) {
+  using fields = std::array<std::string, 5>;  // decimal, thousands, currency (EBCDIC bytes), time, date
+  std::map<std::string, fields> published{{ebcdic("  "), {" ", " ", "", "", ""}}};
+  for (const std::string& code : split(profile_g, " "))
+    published[ebcdic(code)] = {",", ".", "\x9F", "HH:MI:SS", "YYYY-MM-DD"};
+  for (const std::string& code : split(profile_s, " "))
+    published[ebcdic(code)] = {",", ".", "", "HH:MI:SS", "YYYY/MM/DD"};
+  for (const std::string& line : split(own_settings.substr(1), "\n")) {
+    const auto cells = split(line.substr(2, line.size() - 4), " | ");
+    std::string currency;
+    for (const std::string& piece : split(cells[3], ", ")) {
+      currency += piece.starts_with("X'")
+                      ? std::string(1, static_cast<char>(std::stoi(piece.substr(2, 2), nullptr, 16)))
+                      : ebcdic(piece);
+    }
+    published[ebcdic(cells[0])] = {cells[1] == "b" ? " " : cells[1], cells[2] == "b" ? " " : cells[2], currency,
+                                   cells[4], cells[5]};
+  }
+  ASSERT_EQ(published.size(), 152u);
   for (int code = 0; code < 65536; ++code) {
     const std::string key{static_cast<char>(code >> 8), static_cast<char>(code)};
-    ASSERT_EQ(ask(key, country::request::country_code) != not_found, listed.count(key) == 1) << code;
+    ASSERT_EQ(ask(key, country::request::country_code) != not_found, published.count(key) == 1) << code;
   }
-  const std::size_t widths[] = {1, 1, 4, 12, 18, 27, 2};
-  for (const std::string& code : listed) {
+  for (const auto& [code, want] : published) {
     std::vector<std::string> f;
-    for (std::size_t r = 0; r < 7; ++r) {
+    for (std::size_t r = 0; r < 7; ++r)
       f.push_back(ask(code, static_cast<char>(country::request::decimal_separator + r)));
-      EXPECT_EQ(f[r].find_first_not_of('\x40', widths[r]), std::string::npos) << ascii(code) << " " << r + 1;
-    }
-    EXPECT_EQ(f[6], padded(code, 80, '\x40'));
-    const std::string date = f[4].substr(0, f[4].find_last_not_of('\x40') + 1);
-    EXPECT_EQ(f[5], padded(date + ebcdic(" ") + f[3].substr(0, 12), 80, '\x40')) << ascii(code);
-  }
-  // Decimal, thousands, currency (EBCDIC bytes), time, date: the profiles, the blank record and a
-  // country of each kind of field.
-  using row = std::array<std::string, 5>;
-  const auto check = [&](std::string_view code, const row& want) {
     for (std::size_t r = 0; r < want.size(); ++r) {
-      EXPECT_EQ(ask(ebcdic(code), static_cast<char>(country::request::decimal_separator + r)),
-                padded(r == 2 ? want[r] : ebcdic(want[r]), 80, '\x40'))
-          << code << " request " << r + 1;
+      EXPECT_EQ(f[r], padded(r == 2 ? want[r] : ebcdic(want[r]), 80, '\x40')) << ascii(code) << " request " << r + 1;
     }
-  };
-  for (std::size_t i = 0; i < profile_g.size(); i += 3)
-    check(profile_g.substr(i, 2), {",", ".", "\x9F", "HH:MI:SS", "YYYY-MM-DD"});
-  for (std::size_t i = 0; i < profile_s.size(); i += 3)
-    check(profile_s.substr(i, 2), {",", ".", "", "HH:MI:SS", "YYYY/MM/DD"});
-  const std::pair<std::string_view, row> rows[] = {
-      {"  ", {" ", " ", "", "", ""}},
-      {"DK", {",", ".", ebcdic("Kr"), "HH.MI.SS,99", "DD-MM-YY"}},
-      {"CH", {",", ".", ebcdic("Fr"), "HH,MI,SS", "DD. Mmmmmmmmz YYYY"}},
-      {"ZA", {".", " ", ebcdic("R"), "HHhMI:SS.999", "YYYY-MM-DD"}},
-      {"US", {".", ",", ebcdic("$"), "ZH:MI:SS AP", "MM/DD/YY"}},
-      {"SE", {",", ".", ebcdic("Kr"), "kl HH.MI.SS", "YYYY-MM-DD"}},
-      {"CZ", {",", ".", ebcdic("K") + "\x47" + ebcdic("s"), "HH:MI:SS", "YYYY-MM-DD"}},
-      {"KR", {".", ",", "\xE0", "HH:MI:SS", "YYYY.MM.DD"}},
-      {"BR", {",", ".", ebcdic("NCz$"), "HH:MI:SS", "DD/MM/YY"}},
-      {"LV", {",", " ", ebcdic("Ls"), "HH:MI:SS", "YYYY.DD.RRRZ"}},
-  };
-  for (const auto& [code, want] : rows) check(code, want);
+    const std::string date = want[4].empty() ? "" : want[4] + " ";
+    EXPECT_EQ(f[5], padded(ebcdic(date + want[3]), 80, '\x40')) << ascii(code);
+    EXPECT_EQ(f[6], padded(code, 80, '\x40'));
+  }
   for (int r = 0; r < 256; ++r) {
     EXPECT_EQ(ask(ebcdic("US"), static_cast<char>(r)) == not_found, r < 0xF1 || r > 0xF7) << r;
   }
