@@ -176,7 +176,7 @@ void sysout_line(std::string_view text) noexcept;
 void install_exit_procedure(int (*procedure)()) noexcept;
 
 // CURRENT-DATE: YYYYMMDDhhmmsscc±hhmm from the system clock and time zone, or OVLE_CURRENT_DATE
-// when that holds 21 characters of this form.
+// when that holds 21 characters of this form (its sign may also be "0": no offset known).
 std::array<char, 21> current_date() noexcept;
 
 // The year of current_date().
@@ -245,7 +245,8 @@ void reset_caller_chain();
 // Makes a library program unreachable by name, or reachable again.
 void set_unreachable(std::string_view call_name, bool unreachable);
 // Puts `replacement` in place of the library program of that CALL name (a spy that may call the
-// real program); null puts the real program back.
+// real program); null puts the real program back. A name the library has no program for is then
+// found too, as another program of the run unit would be.
 void replace_program(std::string_view call_name, program_address replacement);
 // Makes every later open_vfile fail (answer 0), or work again.
 void set_vfile_open_fails(bool fails) noexcept;

@@ -48,12 +48,13 @@ std::vector<std::string>*& sysout_sink() {
   return sink;
 }
 
-// Digits of CURRENT-DATE at these positions; the rest are the sign of the offset.
+// Digits of CURRENT-DATE at these positions; the rest are the sign of the offset ("0" when the
+// system knows no offset).
 bool is_current_date_form(std::string_view text) {
   if (text.size() != 21) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    const bool ok = i == 16 ? (c == '+' || c == '-') : (c >= '0' && c <= '9');
+    const bool ok = i == 16 ? (c == '+' || c == '-' || c == '0') : (c >= '0' && c <= '9');
     if (!ok) return false;
   }
   return true;
