@@ -375,8 +375,10 @@ void format_date(std::int32_t lilian, std::string_view picture, common::ov_le_ex
                  std::span<char, output_width> output, common::feedback_code& fc) noexcept {
   picture = picture.substr(0, std::min(picture.size(), max_picture_length));
   std::memset(output.data(), blank, output.size());
-  tables.reset(picture.size());
+  // The tables are reset as every picture service starts; a call that gets as far as the scan
+  // overwrites them whole with the picture's recorded bytes instead.
   if (!is_valid_lilian(lilian)) {
+    tables.reset(picture.size());
     fc.set(conditions::lilian_out_of_range);
     return;
   }
@@ -384,10 +386,12 @@ void format_date(std::int32_t lilian, std::string_view picture, common::ov_le_ex
   std::array<char, width> default_picture;
   if (picture.empty() || is_blank(picture)) {
     // The default picture is both what is scanned and the area the values are written into.
-    tables.delimiters.set_picture_length(width);
     default_picture.fill(blank);
     const default_outcome got = ask_default_picture("CEEFMDA", area, default_picture, fc);
-    if (got == default_outcome::failed) return;
+    if (got == default_outcome::failed) {
+      tables.reset(width);
+      return;
+    }
     if (got == default_outcome::unreachable) console_pair("Unable to reach CEEFMDA", "  When CALLed by CEEDATE");
     picture = {default_picture.data(), width};
   }
@@ -410,17 +414,18 @@ void format_timestamp(double seconds, std::string_view picture, common::ov_le_ex
                       std::span<char, output_width> output, common::feedback_code& fc) noexcept {
   picture = picture.substr(0, std::min(picture.size(), max_picture_length));
   std::memset(output.data(), blank, output.size());
-  tables.reset(picture.size());
+  // As in format_date, the delimiters and terms are reset only where no scan follows.
   if (!is_valid_lilian_seconds(seconds)) {
+    tables.reset(picture.size());
     fc.set(conditions::lilian_seconds_out_of_range);
     return;
   }
   std::array<char, width> default_picture;
   if (picture.empty() || is_blank(picture)) {
-    tables.delimiters.set_picture_length(width);
     default_picture.fill(blank);
     const default_outcome got = ask_default_picture("CEEFMDT", area, default_picture, fc);
     if (got == default_outcome::failed) {
+      tables.reset(width);
       console_pair("Error calling CEEFMDT", "  When CALLed by CeeDATM");
       return;
     }
@@ -429,7 +434,11 @@ void format_timestamp(double seconds, std::string_view picture, common::ov_le_ex
   }
 
   date_fields& fields = tables.fields;
-  if (!components_from_ceeseci(seconds, fields, fc)) return;
+  fields.reset();
+  if (!components_from_ceeseci(seconds, fields, fc)) {
+    tables.reset(picture.size());
+    return;
+  }
   const auto component = [&](std::size_t i, std::int64_t modulus) {
     const std::int64_t v = fields.binary(i);
     return (v < 0 ? -v : v) % modulus;

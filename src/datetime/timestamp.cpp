@@ -72,13 +72,16 @@ date_part read_date_part(std::string_view text, std::string_view picture, common
   static constexpr std::size_t ceecbldy = platform::program_index("CEECBLDY");
   static_assert(ceedays < platform::program_count && ceecbldy < platform::program_count);
   const platform::program_address found = platform::find_program(ceedays);
+  // The engine resets and fills the tables itself; any other way they start reset.
+  const bool own_engine = found == address_of(&CEEDAYS) && platform::find_program(ceecbldy) == address_of(&CEECBLDY);
+  if (!own_engine) tables.reset(picture.size());
   if (found == nullptr) {
     platform::console_line("Unable to reach CEEDAYS");
     platform::console_line("  When CALLed by CEESECS");
     fc.set(conditions::ovx_not_supported);
     return {date_outcome::unreachable};
   }
-  if (found == address_of(&CEEDAYS) && platform::find_program(ceecbldy) == address_of(&CEECBLDY)) {
+  if (own_engine) {
     common::ensure_environment(area);
     const engine_result r = read_date(text, picture, engine_mode::lilian, century_window_start(area), tables);
     if (r.failure != nullptr) {
@@ -177,7 +180,6 @@ std::int64_t read_time_of_day(const work_timestamp& text, const picture_scan& sc
 timestamp_reading read_timestamp(std::string_view timestamp, std::string_view picture, common::ov_le_external area,
                                  picture_tables tables, common::feedback_code& fc) noexcept {
   picture = picture.substr(0, std::min(picture.size(), max_picture_length));
-  tables.reset(picture.size());
   work_timestamp text;
   text.fill(blank);
   const std::size_t length = std::min(timestamp.size(), max_timestamp_length);

@@ -166,6 +166,29 @@ TEST_F(run_unit, FixedReadingsWithSystemAndConfiguredOffsets) {
   EXPECT_TRUE(console.empty());
 }
 
+// CEEGMT and CEEUTC reach CEEGMTO and CEELOCT by name.
+TEST_F(run_unit, GreenwichTimeThroughItsCalleesByName) {
+  setenv("OVLE_CURRENT_DATE", "2001031519365863-0500", 1);
+  for (const bool utc : {false, true}) {
+    const std::string name = utc ? "CEEUTC" : "CEEGMT";
+    for (const char* callee : {"CEEGMTO", "CEELOCT"}) {
+      console.clear();
+      platform::testing::set_unreachable(callee, true);
+      ovle_int4 day = test::int4(-7);
+      double seconds = -7;
+      ovle_feedback fc;
+      (utc ? CEEUTC : CEEGMT)(&day, &seconds, &fc);
+      EXPECT_EQ(test::view(fc), test::ascii_condition(4, 9999, 0, "OVX")) << name << " " << callee;
+      EXPECT_EQ(ovle_int4_get(&day), 0);
+      EXPECT_EQ(seconds, 0.0);
+      EXPECT_EQ(console,
+                (std::vector<std::string>{std::string("Unable to reach ") + callee, "  When CALLed by " + name}));
+      platform::testing::set_unreachable(callee, false);
+    }
+  }
+  EXPECT_EQ(greenwich(true), (gmt_outcome{mar_15_2001 + 1, at(mar_15_2001 + 1, 0, 36, 58, 630), 0}));
+}
+
 // On the system clock: local time less the offset is the time the C library tells.
 TEST_F(run_unit, TheSystemClockAgreesWithTheCLibrary) {
   const double unix_epoch = at(lilian_from_gregorian(1970, 1, 1));

@@ -5,6 +5,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "datetime/calendar.hpp"
 #include "datetime/picture.hpp"
@@ -299,6 +300,31 @@ TEST_F(secs_test, TablesAfterATimestamp) {
   EXPECT_EQ(t.delimiters.picture_length(), 21);
   EXPECT_EQ(read("2001-01-01 17:05", "YYYY-MM-DD HH:MI").message, 0);
   EXPECT_EQ(t.terms.shift(component::hour), 0);
+}
+
+std::string spied;  // what CEEDAYS received from CEESECS
+int ceedays_spy(const ovle_vstring* date, const ovle_vstring* picture, ovle_int4* lilian, ovle_feedback* fc) noexcept {
+  spied += test::text_of(*date) + "|" + test::text_of(*picture);
+  return CEEDAYS(date, picture, lilian, fc);
+}
+
+// CEESECS reaches CEEDAYS by name. A stand-in gets the EBCDIC texts and tells nothing about the
+// date's widths; when none can be reached, two lines and the library's own condition.
+TEST_F(secs_test, TheDatePartThroughCeedaysByName) {
+  platform::testing::replace_program("CEEDAYS", reinterpret_cast<platform::program_address>(&ceedays_spy));
+  EXPECT_EQ(read("  2001-01-01 10:30", "YYYY-MM-DD HH:MI"), (read_outcome{at(jan_1_2001, 10, 30), 0}));
+  EXPECT_EQ(spied,
+            platform::ebcdic_from_ascii("2001-01-01 10:30  ") + "|" + platform::ebcdic_from_ascii("YYYY-MM-DD HH:MI"));
+  EXPECT_EQ(read("92/6/3 15.35.03", "YY/MM/DD HH.MI.SS"), (read_outcome{0, 2525})) << "the hour read at \".3\"";
+  platform::testing::set_unreachable("CEEDAYS", true);
+  EXPECT_TRUE(console.empty());
+  ovle_vstring t = test::vstring("2001-01-01 10:30"), p = test::vstring("YYYY-MM-DD HH:MI");
+  double out = -1;
+  ovle_feedback fc;
+  CEESECS(&t, &p, &out, &fc);
+  EXPECT_EQ(test::view(fc), test::ascii_condition(4, 9999, 0, "OVX"));
+  EXPECT_EQ(out, 0.0);
+  EXPECT_EQ(console, (std::vector<std::string>{"Unable to reach CEEDAYS", "  When CALLed by CEESECS"}));
 }
 
 }  // namespace
