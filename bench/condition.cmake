@@ -1,1 +1,2 @@
 # Benchmarks of the condition family.
+ovle_benchmark(bench_condition condition_bench.cpp)

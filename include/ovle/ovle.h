@@ -24,13 +24,21 @@
  *    the service's maximum is cut to it. Fixed strings are blank-padded to their declared size.
  *
  * 4. Code sets. A caller's character data are ASCII unless the caller keeps them in EBCDIC (set
- *    OVLE_CALLER_CODESET=EBCDIC for such programs). The library converts an ASCII caller's inputs in
- *    place while it works and puts them back before it returns; outputs and the facility ID of the
- *    feedback code always come back in the caller's code set.
+ *    OVLE_CALLER_CODESET=EBCDIC for such programs). The library works in EBCDIC: it reads an ASCII
+ *    caller's character inputs through a converted copy, so the caller's storage is never written
+ *    (it may be read-only for a C caller); outputs and the facility ID of the feedback code always
+ *    come back in the caller's code set.
+ *    One exception, for programs whose comparisons were written on the mainframe with hex values
+ *    (88 FC-BAD-DATE VALUE X'000309CC59C3C5C5'): with OVLE_FACILITY_CODESET=EBCDIC (read once per
+ *    process) the facility ID inside every condition token stays EBCDIC for an ASCII caller too,
+ *    both ways: in every feedback code and in the token CEENCOD builds, and in the token CEEDCOD
+ *    and the other services read. A facility ID passed as a 3-character parameter of its own
+ *    (CEENCOD, CEEDCOD) stays in the caller's code set. Unset or ASCII, the rule above holds.
  *
- * 5. OMITTED. The feedback code is always the last argument; it may be passed as OMITTED (a null
- *    pointer from C) or left off the end of the CALL's USING list, and the condition is then
- *    discarded. A required argument that is missing gets nothing written through it and the call
+ * 5. OMITTED. The feedback code is the last argument of most services; the math and bit services
+ *    take it before their result (CEESIABS(x, fc, result)) and CEECBLDY before its optional mode, as
+ *    the published services do. It may be passed as OMITTED (a null pointer from C) or, where it is
+ *    last, left off the end of the CALL's USING list; the condition is then discarded. A required argument that is missing gets nothing written through it and the call
  *    returns the library's own condition (severity 4, message 9999, facility "OVX").
  *    Under GnuCOBOL the CALL's argument count tells which arguments were passed; a C caller passes
  *    NULL for every argument it omits (a C function called from COBOL that calls an entry directly
@@ -400,7 +408,85 @@ OVLE_API int CEEUTC(ovle_int4* lilian, double* seconds, ovle_feedback* fc) OVLE_
 
 /* ==== Country and language ======================================================================== */
 
-/* OVCTYDEF, CEE3CTY, CEE3LNG, CEE3MDS, CEE3MTS, CEE3MCS, CEEFMDA, CEEFMTM, CEEFMDT. */
+/*
+ * The built-in country table holds 151 countries and a blank record (country code two blanks, every
+ * field blank). Country codes are two upper-case letters (US, DE, FR ...); the services upper-case
+ * what they are given. The current country is the top of a stack of up to 99 country codes, the
+ * current language the top of a stack of up to 99 language codes (ENU, UEN, JPN), both shared by
+ * the whole process.
+ */
+
+/*
+ * OVCTYDEF: the country table itself. Everything it takes and returns is EBCDIC, whatever the
+ * caller's code set; it converts nothing and writes no feedback code.
+ *   country  PIC X(2), in: the country code, EBCDIC upper case (two blanks: the blank record).
+ *   request  PIC X, in: EBCDIC "1" decimal separator, "2" thousands separator, "3" currency symbol
+ *            (4), "4" time picture (12), "5" date picture (18), "6" timestamp picture (27), "7" the
+ *            country code (2).
+ *   result   PIC X(80), out: the field, left-justified and blank-padded (EBCDIC blanks); all 80
+ *            bytes X'FF' when the country is not in the table or the request is none of "1" to "7".
+ *   Conditions: none (no feedback code).
+ *   CALL 'OVCTYDEF' USING CTY-CODE REQ-CODE CTY-ANSWER
+ */
+OVLE_API int OVCTYDEF(const char* country, const char* request, char* result) OVLE_NOEXCEPT;
+
+/*
+ * CEE3CTY: sets, queries, pushes or pops the current country (the country stack).
+ *   function  INT4, in: 1 set (replaces the current country), 2 query, 3 push, 4 pop.
+ *   country   PIC X(2), in (set, push; upper-cased, the caller's field unchanged) or out (query:
+ *             the current country; pop: the country removed, or the only one left).
+ *   fc        feedback code, out, may be omitted. Conditions (facility CEE):
+ *             severity 3, message 3456 set or push of a country not in the table, or push onto
+ *             99 stacked countries (stack unchanged); severity 3, message 3457 function not 1 to
+ *             4 (nothing done); severity 2, message 3455 pop of the only country (it stays).
+ *   CALL 'CEE3CTY' USING FUNC-CODE COUNTRY-CODE FC
+ */
+OVLE_API int CEE3CTY(const ovle_int4* function, char* country, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEE3LNG: sets, queries, pushes or pops the current national language (the language stack).
+ *   function  INT4, in: 1 set, 2 query, 3 push, 4 pop.
+ *   language  PIC X(3), in (set, push: ENU, UEN or JPN, in any case) or out (query: the current
+ *             language; pop: the language removed, or the only one left).
+ *   fc        feedback code, out, may be omitted. Conditions (facility CEE):
+ *             severity 3, message 3451 set or push of another language, or push onto 99 stacked
+ *             languages (stack unchanged); severity 3, message 3452 function not 1 to 4;
+ *             severity 2, message 3450 pop of the only language (it stays).
+ *   CALL 'CEE3LNG' USING FUNC-CODE LANG-CODE FC
+ */
+OVLE_API int CEE3LNG(const ovle_int4* function, char* language, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEE3MDS, CEE3MTS, CEE3MCS: a country's decimal separator, thousands separator and currency symbol.
+ *   country  PIC X(2), in: the country code, any case; two blanks or two low-values mean the
+ *            current country. Unchanged after the call.
+ *   symbol   PIC X(2) for CEE3MDS and CEE3MTS (the separator and a blank), PIC X(4) for CEE3MCS,
+ *            out. An unknown country gets "." (CEE3MDS), "," (CEE3MTS) or the currency sign
+ *            (CP037 X'9F', ISO-8859-1 X'A4'; CEE3MCS).
+ *   fc       feedback code, out, may be omitted. Conditions (facility CEE, severity 2): 3461
+ *            (CEE3MDS), 3465 (CEE3MTS), 3463 (CEE3MCS) for a country not in the table.
+ *   Currency signs without an ASCII character come to an ASCII caller in ISO-8859-1.
+ *   When the environment cannot be initialized, a query for the current country displays
+ *   "Unable to Start Orvane CEE Emulation" and answers as for an unknown country.
+ *   CALL 'CEE3MDS' USING COUNTRY-CODE DECIMAL-SEP FC
+ */
+OVLE_API int CEE3MDS(const char* country, char* decimal_separator, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEE3MTS(const char* country, char* thousands_separator, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEE3MCS(const char* country, char* currency_symbol, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEFMDA, CEEFMTM, CEEFMDT: a country's default date, time and timestamp picture strings, ready for
+ * CEEDAYS, CEEDATE and the timestamp services.
+ *   country  PIC X(2), in: as for CEE3MDS (blank or low-values: the current country).
+ *   picture  PIC X(80), out: the picture, blank-padded; for an unknown country YYYY-MM-DD
+ *            (CEEFMDA), HH:MI:SS (CEEFMTM) or YYYY-MM-DD HH:MI:SS (CEEFMDT).
+ *   fc       feedback code, out, may be omitted. Conditions (facility CEE, severity 2): 3467
+ *            (CEEFMDA), 3469 (CEEFMTM), 3471 (CEEFMDT) for a country not in the table.
+ *   CALL 'CEEFMDA' USING COUNTRY-CODE DATE-PICTURE FC
+ */
+OVLE_API int CEEFMDA(const char* country, char* picture, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEEFMTM(const char* country, char* picture, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEEFMDT(const char* country, char* picture, ovle_feedback* fc) OVLE_NOEXCEPT;
 
 /* ==== Storage ===================================================================================== */
 
@@ -408,7 +494,125 @@ OVLE_API int CEEUTC(ovle_int4* lilian, double* seconds, ovle_feedback* fc) OVLE_
 
 /* ==== Conditions and messages ===================================================================== */
 
-/* CEENCOD, CEEDCOD, CEEMOUT, CEE3ABD and the services that exist by name only. */
+/*
+ * Symbolic feedback codes. Programs test a feedback code by the name of its condition: the
+ * facility ID followed by the message number as three base-32 digits 0-9, A-V (CEE2EB is
+ * message 2507, 2 x 1024 + 14 x 32 + 11); CEE000 is success. The build writes two copybooks that
+ * declare, for every condition the library returns, its name as an 8-byte value (severity, message
+ * number, case/severity/control byte, facility ID) to compare with the first 8 bytes of a feedback
+ * code: OVLECOND (facility IDs in ASCII) and OVLECNDE (the same names, facility IDs in EBCDIC, for
+ * EBCDIC callers and for ASCII callers run with OVLE_FACILITY_CODESET=EBCDIC). A symbol that two
+ * conditions share ends in -<severity> (OVX9OF-3, OVX9OF-4). They are installed beside OVLEFC.
+ *   COPY OVLECOND.
+ *   CALL 'CEEDAYS' USING IN-DATE PICSTR LILIAN FC
+ *   IF FC(1:8) = CEE2EC DISPLAY 'NO SUCH DATE' END-IF
+ */
+
+/*
+ * CEENCOD: builds a condition token from its parts.
+ *   c_1        INT2, in: not read (bytes 0-1 take the severity); may be OMITTED.
+ *   c_2        INT2, in: the message number.
+ *   case_code  INT2, in: must be 1.
+ *   severity   INT2, in: 0 to 4.
+ *   control    INT2, in: 0 or 1.
+ *   facility   PIC X(3), in: three letters (A-Z, a-z) or digits; a blank is neither. Unchanged.
+ *   instance   PIC X(8), in: instance-specific information, copied as it is.
+ *   token      PIC X(16), out: severity, c_2, X'40' + 8 x severity + control, the facility ID in
+ *              the caller's code set (EBCDIC with OVLE_FACILITY_CODESET=EBCDIC), the instance
+ *              bytes. Left as it was when a condition is returned.
+ *   fc         feedback code, out, may be omitted. Conditions (facility CEE), checked in this order,
+ *              the first failure returned: severity 3, message 401 case not 1; 3/402 control not 0
+ *              or 1; 3/403 severity not 0 to 4; severity 1, message 404 a facility character that
+ *              is not a letter or a digit.
+ *   CALL 'CEENCOD' USING SEV MSGNO CASE-1 SEV CNTRL FACID ISI NEW-TOKEN FC
+ */
+OVLE_API int CEENCOD(const ovle_int2* c_1, const ovle_int2* c_2, const ovle_int2* case_code, const ovle_int2* severity,
+                     const ovle_int2* control, const char* facility, const unsigned char* instance,
+                     ovle_feedback* token, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEDCOD: takes a condition token apart.
+ *   token      PIC X(16), in: its facility ID in the caller's code set (EBCDIC with
+ *              OVLE_FACILITY_CODESET=EBCDIC). Unchanged.
+ *   c_1        INT2, out: the severity (bytes 0-1).
+ *   c_2        INT2, out: the message number (bytes 2-3).
+ *   case_code  INT2, out: 1.
+ *   severity   INT2, out: bytes 0-1 (not byte 4).
+ *   control    INT2, out: the low bit of byte 4.
+ *   facility   PIC X(3), out: bytes 5-7, in the caller's code set.
+ *   instance   PIC X(8), out: bytes 8-15.
+ *   fc         feedback code, out, may be omitted. Conditions (facility CEE): severity 3, message 403
+ *              a severity outside 0 to 4; severity 1, message 404 a facility ID that is neither
+ *              three letters (a digit or a blank refuses it, unlike CEENCOD) nor three X'00' bytes.
+ *              Both are checked; 404 is returned when both fail. The outputs are then left as they were.
+ *   CALL 'CEEDCOD' USING FC-IN SEV MSGNO CASE-1 SEV CNTRL FACID ISI FC
+ */
+OVLE_API int CEEDCOD(const ovle_feedback* token, ovle_int2* c_1, ovle_int2* c_2, ovle_int2* case_code,
+                     ovle_int2* severity, ovle_int2* control, char* facility, unsigned char* instance,
+                     ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEMOUT: writes one line to the message destination of the run: a line of 121 characters, the
+ * message over blanks, as the caller holds it (no code-set conversion). The destination is SYSOUT
+ * (standard output, trailing blanks dropped) unless the message file of the run (MSGFILE) names
+ * another output: each call then opens that output for append, writes the line and closes it; its
+ * path comes from DD_<name>, dd_<name> or <name> as for LESSOUTA.
+ *   message      VSTRING, in: the text; beyond 121 characters it is cut off.
+ *   destination  INT4, in: must be 2.
+ *   fc           feedback code, out, may be omitted. Conditions: severity 3, message 451, facility
+ *                CEE for a destination other than 2 (nothing is written).
+ *   CALL 'CEEMOUT' USING MSG-STR DEST FC
+ */
+OVLE_API int CEEMOUT(const ovle_vstring* message, const ovle_int4* destination, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEE3ABD: ends the run unit at once with a user abend. Shows a blank line, the line
+ * "CEE3ABD: ABEND U(nnnn)" (79 characters, blank-padded) and a blank line on standard output, then
+ * stops the run unit (as STOP RUN does under GnuCOBOL; exit otherwise) with return code
+ * 65,536 + nnnn. The shell sees that return code modulo 256: U(0005) ends with exit status 5,
+ * U(0256) with 0.
+ *   abend_code  INT4, in: only its low 12 bits are used (4096 gives U(0000), 5000 U(0904), -1
+ *               U(4095)); OMITTED counts as 0.
+ *   timing      INT4, in: accepted, not used.
+ *   No feedback code; control never returns to the caller.
+ *   CALL 'CEE3ABD' USING ABEND-CODE TIMING
+ */
+OVLE_API int CEE3ABD(const ovle_int4* abend_code, const ovle_int4* timing) OVLE_NOEXCEPT;
+
+/*
+ * Services that exist by name only, so that programs calling them link and run. Each returns the
+ * library's own condition in its feedback code (severity 4, message 9999, byte 4 X'60', facility
+ * "OVX" in the caller's code set, instance bytes zero) and does nothing else: CEE3DMP writes no
+ * dump, CEEHDLR registers no handler, CEEMSG and CEEMGET write and read no message. The other
+ * parameters (their number is fixed per service) are neither checked nor changed; the feedback
+ * code is the last parameter and may be omitted.
+ *   CALL 'CEE3DMP' USING DMP-TITLE DMP-OPTIONS FC
+ */
+OVLE_API int CEE3CIB(const void* parameter_1, const void* parameter_2, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEE3DMP(const void* parameter_1, const void* parameter_2, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEE3GRC(const void* parameter_1, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEE3GRN(const void* parameter_1, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEE3SRC(const void* parameter_1, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEE3SRP(const void* parameter_1, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEECMI(const void* parameter_1, const void* parameter_2, const void* parameter_3,
+                    ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEEHDLR(const void* parameter_1, const void* parameter_2, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEEHDLU(const void* parameter_1, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEEMRCR(const void* parameter_1, ovle_feedback* fc) OVLE_NOEXCEPT;
+/* text: PIC X(80). */
+OVLE_API int CEE3RPH(const char* text, ovle_feedback* fc) OVLE_NOEXCEPT;
+/* text: PIC X(80). */
+OVLE_API int CEE3SPM(const void* parameter_1, const char* text, ovle_feedback* fc) OVLE_NOEXCEPT;
+/* token: a condition token, PIC X(16). */
+OVLE_API int CEEGQDT(const ovle_feedback* token, const void* parameter_2, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEEITOK(const ovle_feedback* token, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEEMSG(const ovle_feedback* token, const void* parameter_2, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEESGL(const ovle_feedback* token, const void* parameter_2, ovle_feedback* fc) OVLE_NOEXCEPT;
+/* text: a VSTRING. */
+OVLE_API int CEETEST(const ovle_vstring* text, ovle_feedback* fc) OVLE_NOEXCEPT;
+/* token: a condition token, PIC X(16); text: PIC X(80). */
+OVLE_API int CEEMGET(const ovle_feedback* token, const char* text, const void* parameter_3,
+                     ovle_feedback* fc) OVLE_NOEXCEPT;
 
 /* ==== Math, bits and random numbers ==================================================================== */
 

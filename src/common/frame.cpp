@@ -53,8 +53,10 @@ void service_frame::take_inputs(std::initializer_list<char_input> inputs) noexce
     if (in.kind == char_input::form::vstring) {
       length = vstring_length(in.address, in.size);
       bytes += 2;
+    } else if (in.kind == char_input::form::token_facility) {
+      bytes += 5;
     }
-    if (!ascii_caller()) {
+    if (in.kind == char_input::form::token_facility ? !token_facility_ascii() : !ascii_caller()) {
       taken.text = bytes;
       taken.length = length;
       continue;
@@ -72,15 +74,21 @@ void service_frame::take_inputs(std::initializer_list<char_input> inputs) noexce
 }
 
 void service_frame::return_to_ascii() noexcept {
-  unsigned char* facility = fc_.data() + 5;
-  for (int i = 0; i < 3; ++i) facility[i] = platform::to_ascii(facility[i]);
+  const bool facilities = !platform::facility_ids_stay_ebcdic();
+  if (facilities) {
+    unsigned char* facility = fc_.data() + 5;
+    for (int i = 0; i < 3; ++i) facility[i] = platform::to_ascii(facility[i]);
+  }
   for (std::size_t i = 0; i < output_count_; ++i) {
     const output& out = outputs_[i];
     char* text = static_cast<char*>(out.address);
     std::size_t length = out.size;
-    if (out.is_vstring) {
+    if (out.kind == output::form::vstring) {
       length = vstring_length(out.address, out.size);
       text += 2;
+    } else if (out.kind == output::form::token_facility) {
+      if (!facilities) continue;
+      text += 5;
     }
     platform::convert_codeset(platform::codeset_direction::to_ascii,
                               std::as_writable_bytes(std::span<char>(text, length)));
@@ -88,11 +96,21 @@ void service_frame::return_to_ascii() noexcept {
 }
 
 void service_frame::text_output(void* address, std::size_t width) noexcept {
-  if (address != nullptr && output_count_ < max_outputs) outputs_[output_count_++] = {address, width, false};
+  if (address != nullptr && output_count_ < max_outputs) {
+    outputs_[output_count_++] = {address, width, output::form::text};
+  }
 }
 
 void service_frame::vstring_output(void* address, std::size_t maximum) noexcept {
-  if (address != nullptr && output_count_ < max_outputs) outputs_[output_count_++] = {address, maximum, true};
+  if (address != nullptr && output_count_ < max_outputs) {
+    outputs_[output_count_++] = {address, maximum, output::form::vstring};
+  }
+}
+
+void service_frame::token_output(void* token) noexcept {
+  if (token != nullptr && output_count_ < max_outputs) {
+    outputs_[output_count_++] = {token, 3, output::form::token_facility};
+  }
 }
 
 }  // namespace ovle::common

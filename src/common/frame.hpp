@@ -4,7 +4,8 @@
 // feedback code, decides whether the caller is ASCII or EBCDIC, takes the caller's character
 // inputs in EBCDIC, clears the feedback code and initializes the environment when needed.
 // Destroyed last, it converts the facility ID and the character outputs back for an ASCII caller
-// and drops the stand-in feedback code.
+// and drops the stand-in feedback code. Facility IDs inside condition tokens (the feedback code's,
+// a token passed in or written) stay EBCDIC when OVLE_FACILITY_CODESET=EBCDIC.
 //
 //   extern "C" int CEEDYWK(const ovle_int4* lilian, ovle_int4* day, ovle_feedback* fc) noexcept {
 //     common::service_frame f(fc, 2, {}, common::init_step::skip);
@@ -69,7 +70,7 @@ inline bool ensure_environment(ov_le_external area) noexcept { return area.is_in
 
 // A character input of the caller, taken in EBCDIC for the duration of the call.
 struct char_input {
-  enum class form : std::uint8_t { text, vstring };
+  enum class form : std::uint8_t { text, vstring, token_facility };
   std::size_t index;
   const void* address;
   form kind;
@@ -80,6 +81,10 @@ struct char_input {
   }
   static char_input vstring(std::size_t index, const void* address, std::size_t maximum) noexcept {
     return {index, address, form::vstring, maximum};
+  }
+  // The facility ID (bytes 5-7) of a condition token the caller passes.
+  static char_input token_facility(std::size_t index, const void* token) noexcept {
+    return {index, token, form::token_facility, 3};
   }
 };
 
@@ -130,6 +135,9 @@ class service_frame {
   // Registers a character output; it is converted to the caller's code set on return.
   void text_output(void* address, std::size_t width) noexcept;
   void vstring_output(void* address, std::size_t maximum) noexcept;
+  // Registers a condition token the service wrote: its facility ID is returned like the feedback
+  // code's.
+  void token_output(void* token) noexcept;
 
   feedback_code& feedback() noexcept { return fc_; }
   bool ok() const noexcept { return fc_.ok(); }
@@ -142,6 +150,9 @@ class service_frame {
     }
     return ascii_;
   }
+  // Whether facility IDs inside condition tokens travel in ASCII for this caller: an ASCII caller,
+  // unless OVLE_FACILITY_CODESET=EBCDIC keeps them as the mainframe holds them.
+  bool token_facility_ascii() const noexcept { return ascii_caller() && !platform::facility_ids_stay_ebcdic(); }
   ov_le_external area() const noexcept { return area_; }
   // False when the environment step found OV-PIPI unreachable.
   bool environment_reached() const noexcept { return environment_reached_; }
@@ -166,9 +177,10 @@ class service_frame {
   void return_to_ascii() noexcept;
 
   struct output {
+    enum class form : std::uint8_t { text, vstring, token_facility };
     void* address;
     std::size_t size;
-    bool is_vstring;
+    form kind;
   };
 
   platform::program_level level_;

@@ -152,6 +152,10 @@ class ov_le_external {
   bool ide_link_up() const noexcept { return base_[offset::ide_link_up] == 1; }
   void set_ide_link_up(bool on) const noexcept { base_[offset::ide_link_up] = on ? 1 : 0; }
 
+  // The message file: where CEEMOUT and the storage report write ("SYSOUT", blanks or low-values
+  // for the SYSOUT stream, otherwise the name of an output).
+  std::span<char, 8> message_file() const noexcept { return std::span<char, 8>(at(offset::message_file), 8); }
+
   std::int32_t heap0_initial() const noexcept { return load_int4(at(offset::heap0_initial)); }
   void set_heap0_initial(std::int32_t v) const noexcept { store_int4(at(offset::heap0_initial), v); }
   std::int32_t heap0_increment() const noexcept { return load_int4(at(offset::heap0_increment)); }

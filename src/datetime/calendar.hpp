@@ -41,6 +41,24 @@ constexpr std::int32_t lilian_from_julian(std::int32_t year, int day_of_year) no
   return static_cast<std::int32_t>(platform::intrinsic::days_from_civil(year, 1, 1) - lilian_epoch) + day_of_year - 1;
 }
 
+// The day of the week, one value in two numberings.
+class weekday {
+ public:
+  constexpr explicit weekday(unsigned sunday_based) noexcept : value_(sunday_based) {}  // 0 = Sunday
+  // The name tables' numbering: 1 = Monday ... 7 = Sunday.
+  constexpr int name_digit() const noexcept { return value_ == 0 ? 7 : static_cast<int>(value_); }
+  // CEEDYWK's numbering: 1 = Sunday ... 7 = Saturday.
+  constexpr int service_number() const noexcept { return static_cast<int>(value_) + 1; }
+
+ private:
+  unsigned value_;  // [0, 6]
+};
+
+// Precondition: 1 <= lilian <= lilian_max.
+constexpr weekday weekday_of_lilian(std::int32_t lilian) noexcept {
+  return weekday(platform::intrinsic::weekday_from_days(lilian_epoch + lilian));
+}
+
 struct calendar_date {
   std::int32_t year;
   int month;
@@ -51,38 +69,15 @@ struct calendar_date {
 };
 
 // The date of a Lilian day. Precondition: 1 <= lilian <= lilian_max.
-//
-// The day count runs from 1 March 1200, the start of a 400-year cycle before the calendar begins,
-// so every quantity is a small unsigned number; years begin in March, which puts the leap day last.
 constexpr calendar_date date_from_lilian(std::int32_t lilian) noexcept {
-  constexpr std::int64_t march_1200 = platform::intrinsic::days_from_civil(1200, 3, 1);
-  constexpr auto lilian_0_from_march_1200 = static_cast<std::uint32_t>(lilian_epoch - march_1200);
-  const std::uint32_t days = lilian_0_from_march_1200 + static_cast<std::uint32_t>(lilian);
-  const std::uint32_t cycle = days / 146097;
-  const std::uint32_t day_of_cycle = days - cycle * 146097;
-  const std::uint32_t year_of_cycle =
-      (day_of_cycle - day_of_cycle / 1460 + day_of_cycle / 36524 - day_of_cycle / 146096) / 365;
-  const std::uint32_t day_of_march_year =
-      day_of_cycle - (365 * year_of_cycle + year_of_cycle / 4 - year_of_cycle / 100);
-  const std::uint32_t month_from_march = (5 * day_of_march_year + 2) / 153;  // 0 = March ... 11 = February
-  const auto march_year = static_cast<std::int32_t>(1200 + 400 * cycle + year_of_cycle);
-  const int day = static_cast<int>(day_of_march_year - (153 * month_from_march + 2) / 5 + 1);
-  const int weekday = static_cast<int>((lilian + 4) % 7);
-  if (month_from_march < 10) {
-    // March to December: January and February of the same year come first.
-    return {march_year, static_cast<int>(month_from_march + 3), day,
-            static_cast<int>(day_of_march_year) + (is_leap_year(march_year) ? 61 : 60), weekday == 0 ? 7 : weekday};
-  }
-  return {march_year + 1, static_cast<int>(month_from_march - 9), day, static_cast<int>(day_of_march_year) - 305,
-          weekday == 0 ? 7 : weekday};
+  const platform::intrinsic::civil_date c = platform::intrinsic::civil_from_days(lilian_epoch + lilian);
+  return {c.year, static_cast<int>(c.month), static_cast<int>(c.day), static_cast<int>(c.day_of_year),
+          weekday_of_lilian(lilian).name_digit()};
 }
 
 // Day of the week in the numbering CEEDYWK returns: 1 = Sunday ... 7 = Saturday.
 // Precondition: 1 <= lilian <= lilian_max.
-constexpr int service_day_of_week(std::int32_t lilian) noexcept {
-  const int day = static_cast<int>((lilian + 5) % 7);
-  return day == 0 ? 7 : day;
-}
+constexpr int service_day_of_week(std::int32_t lilian) noexcept { return weekday_of_lilian(lilian).service_number(); }
 
 // True for the day numbers every service accepts: 1 to 3,074,324. Takes any 64-bit value so that
 // callers can test a sum before narrowing it.

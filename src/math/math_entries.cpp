@@ -3,9 +3,10 @@
 //
 // Every entry runs the same shortened frame: attach OV-LE-EXTERNAL, stand in for an omitted
 // feedback code, clear it; on a domain failure store the result, build the feedback code and only
-// then ask for the caller's code set to convert the facility ID. The math services take no
-// character data and never run OV-PIPI. The frame is written once, in serve(), and each entry is
-// one line of the table at the end naming its function.
+// then ask for the caller's code set to convert the facility ID (which OVLE_FACILITY_CODESET=EBCDIC
+// keeps in EBCDIC, as the service frame does). The math services take no character data and never
+// run OV-PIPI. The frame is written once, in serve(), and each entry is one line of the table at
+// the end naming its function.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -56,6 +57,13 @@ struct signature<math::outcome<R> (*)(A...) noexcept> {
   using argument = std::tuple_element_t<I, std::tuple<A...>>;
 };
 
+// Why the math entries do not use common::service_frame: a math call is a few nanoseconds of work,
+// and the general frame's steps cost more than the work itself here. The math services take no
+// character data (no input copies, no output registry), never run OV-PIPI, and need the caller's code
+// set only on the failure path, to convert the facility ID; service_frame carries the input copies and
+// the output table (over a kilobyte of frame) and the environment step through every call. This frame
+// keeps exactly the steps that remain: the argument count, the attached area, the stand-in feedback
+// code, and the facility conversion when a condition is stored.
 class math_frame {
  public:
   math_frame(void* feedback, std::size_t feedback_index) noexcept
@@ -85,7 +93,7 @@ class math_frame {
  private:
   void fail(const common::condition& c) noexcept {
     fc_.set(c);
-    if (common::caller_is_ascii()) {
+    if (common::caller_is_ascii() && !platform::facility_ids_stay_ebcdic()) {
       platform::convert_codeset(platform::codeset_direction::to_ascii,
                                 std::as_writable_bytes(std::span<unsigned char>(fc_.data() + 5, 3)));
     }

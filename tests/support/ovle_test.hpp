@@ -19,10 +19,10 @@
 namespace ovle::test {
 
 // Every variable through which the run-time layer or the services read their settings.
-inline constexpr const char* steering_variables[] = {"OVLE_OSTYPE",       "OVLE_OSINFO_LENGTH", "OVLE_CALLER_CODESET",
-                                                     "OVLE_CURRENT_DATE", "OVLE_UNREACHABLE",   "OVLE_IDELINK",
-                                                     "OVLE_LE370",        "LETESTPLATFORM",     "PARM",
-                                                     "OVLECONFIG"};
+inline constexpr const char* steering_variables[] = {"OVLE_OSTYPE",       "OVLE_OSINFO_LENGTH",   "OVLE_CALLER_CODESET",
+                                                     "OVLE_CURRENT_DATE", "OVLE_UNREACHABLE",     "OVLE_IDELINK",
+                                                     "OVLE_LE370",        "LETESTPLATFORM",       "PARM",
+                                                     "OVLECONFIG",        "OVLE_FACILITY_CODESET"};
 
 // Each test starts as a new run unit would: zeroed areas, ASCII callers, host "B", a console that
 // is captured instead of printed.
@@ -35,6 +35,7 @@ class run_unit : public ::testing::Test {
     platform::testing::reset_programs();
     platform::testing::reset_ide_link();
     platform::testing::set_vfile_open_fails(false);
+    platform::testing::reread_facility_codeset();
     platform::testing::capture_console(&console);
   }
   void TearDown() override { platform::testing::capture_console(nullptr); }

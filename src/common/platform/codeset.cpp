@@ -1,4 +1,7 @@
 // _CODESET: in-place conversion between ISO-8859-1 and EBCDIC code page 037.
+#include <cstdlib>
+#include <cstring>
+
 #include "common/platform/platform.hpp"
 
 namespace ovle::platform {
@@ -35,6 +38,23 @@ constexpr std::array<std::uint8_t, 256> invert(const std::array<std::uint8_t, 25
 
 constexpr std::array<std::uint8_t, 256> ebcdic_to_ascii_table = invert(ascii_to_ebcdic_table);
 
+// OVLE_FACILITY_CODESET, read on first use. Constant-initialized: the frames that ask it pay no guard.
+struct facility_setting {
+  bool loaded = false;
+  bool ebcdic = false;
+};
+
+facility_setting& facility_state() noexcept {
+  static constinit facility_setting setting{};
+  return setting;
+}
+
+void load_facility_setting(facility_setting& setting) noexcept {
+  const char* value = std::getenv("OVLE_FACILITY_CODESET");
+  setting.ebcdic = value != nullptr && std::strcmp(value, "EBCDIC") == 0;
+  setting.loaded = true;
+}
+
 static_assert(ebcdic_to_ascii_table[0xC3] == 'C' && ascii_to_ebcdic_table['Y'] == 0xE8);
 
 }  // namespace
@@ -52,6 +72,14 @@ std::string ebcdic_from_ascii(std::string_view ascii) {
   for (char& c : out) c = static_cast<char>(to_ebcdic(static_cast<std::uint8_t>(c)));
   return out;
 }
+
+bool facility_ids_stay_ebcdic() noexcept {
+  facility_setting& setting = facility_state();
+  if (!setting.loaded) load_facility_setting(setting);
+  return setting.ebcdic;
+}
+
+void testing::reread_facility_codeset() noexcept { load_facility_setting(facility_state()); }
 
 std::string ascii_from_ebcdic(std::string_view ebcdic) {
   std::string out(ebcdic);

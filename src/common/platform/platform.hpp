@@ -41,6 +41,12 @@ inline std::uint8_t to_ascii(std::uint8_t ebcdic) noexcept { return detail::ebcd
 std::string ebcdic_from_ascii(std::string_view ascii);
 std::string ascii_from_ebcdic(std::string_view ebcdic);
 
+// Whether the facility ID inside condition tokens stays EBCDIC for an ASCII caller as well:
+// OVLE_FACILITY_CODESET=EBCDIC, read once per process. Programs migrated with comparisons against
+// mainframe hex values (facility X'C3C5C5') keep matching; unset or ASCII, an ASCII caller gets the
+// facility ID in ASCII like its other character data.
+bool facility_ids_stay_ebcdic() noexcept;
+
 // ---- Program chain (CBL_GET_PROGRAM_INFO) -----------------------------------------------------------
 
 // Attribute byte bit that marks a program whose data are EBCDIC.
@@ -273,6 +279,8 @@ std::array<int, 7> ide_link_calls() noexcept;
 void capture_console(std::vector<std::string>* sink) noexcept;
 // SYSOUT lines go to `sink` instead of stdout (null restores stdout).
 void capture_sysout(std::vector<std::string>* sink) noexcept;
+// Reads OVLE_FACILITY_CODESET again (it is otherwise read once per process).
+void reread_facility_codeset() noexcept;
 }  // namespace testing
 
 }  // namespace ovle::platform

@@ -101,9 +101,12 @@ void set_command_line(std::string_view text) {
   store.text = fit(text, 100);
 }
 
-void console_line(std::string_view text) noexcept {
+namespace {
+
+// A line on stdout, flushed so that it interleaves with DISPLAY, or into the test's sink.
+void write_line(std::vector<std::string>* sink, std::string_view text) noexcept {
   try {
-    if (auto* sink = console_sink()) {
+    if (sink != nullptr) {
       sink->emplace_back(text);
       return;
     }
@@ -115,19 +118,13 @@ void console_line(std::string_view text) noexcept {
   std::fflush(stdout);
 }
 
+}  // namespace
+
+void console_line(std::string_view text) noexcept { write_line(console_sink(), text); }
+
 void sysout_line(std::string_view text) noexcept {
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  try {
-    if (auto* sink = sysout_sink()) {
-      sink->emplace_back(text);
-      return;
-    }
-  } catch (...) {
-    return;
-  }
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fputc('\n', stdout);
-  std::fflush(stdout);
+  write_line(sysout_sink(), text);
 }
 
 void stop_run(int return_code) noexcept {
