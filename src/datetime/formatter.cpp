@@ -324,9 +324,12 @@ enum class default_outcome : std::uint8_t { found, unreachable, failed };
 
 // The current country's default picture from CEEFMDA or CEEFMDT, called by name with the country on
 // top of the country stack. A feedback code other than success is handed to the caller's.
-default_outcome ask_default_picture(std::string_view program, common::ov_le_external area,
-                                    std::span<char, width> picture, common::feedback_code& fc) noexcept {
-  const platform::program_address found = platform::find_program(program);
+template <std::size_t Program>
+default_outcome ask_default_picture(common::ov_le_external area, std::span<char, width> picture,
+                                    common::feedback_code& fc) noexcept {
+  static_assert(Program < platform::program_count);
+  // CEEFMDA and CEEFMDT take the same arguments.
+  auto* const found = reinterpret_cast<decltype(&CEEFMDA)>(platform::find_program(Program));
   if (found == nullptr) return default_outcome::unreachable;
   std::array<char, 2> country{blank, blank};
   const std::int16_t n = area.country_count();
@@ -334,9 +337,7 @@ default_outcome ask_default_picture(std::string_view program, common::ov_le_exte
     std::memcpy(country.data(), area.country(static_cast<std::size_t>(n)).data(), 2);
   }
   std::array<unsigned char, common::feedback_size> own{};
-  using default_format_entry = int(const char*, char*, ovle_feedback*);
-  reinterpret_cast<default_format_entry*>(found)(country.data(), picture.data(),
-                                                 reinterpret_cast<ovle_feedback*>(own.data()));
+  found(country.data(), picture.data(), reinterpret_cast<ovle_feedback*>(own.data()));
   if (common::feedback_code(own.data()).ok()) return default_outcome::found;
   std::memcpy(fc.data(), own.data(), own.size());
   return default_outcome::failed;
@@ -387,7 +388,7 @@ void format_date(std::int32_t lilian, std::string_view picture, common::ov_le_ex
   if (picture.empty() || is_blank(picture)) {
     // The default picture is both what is scanned and the area the values are written into.
     default_picture.fill(blank);
-    const default_outcome got = ask_default_picture("CEEFMDA", area, default_picture, fc);
+    const default_outcome got = ask_default_picture<platform::program_index("CEEFMDA")>(area, default_picture, fc);
     if (got == default_outcome::failed) {
       tables.reset(width);
       return;
@@ -423,7 +424,7 @@ void format_timestamp(double seconds, std::string_view picture, common::ov_le_ex
   std::array<char, width> default_picture;
   if (picture.empty() || is_blank(picture)) {
     default_picture.fill(blank);
-    const default_outcome got = ask_default_picture("CEEFMDT", area, default_picture, fc);
+    const default_outcome got = ask_default_picture<platform::program_index("CEEFMDT")>(area, default_picture, fc);
     if (got == default_outcome::failed) {
       tables.reset(width);
       console_pair("Error calling CEEFMDT", "  When CALLed by CeeDATM");

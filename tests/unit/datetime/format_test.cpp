@@ -163,21 +163,11 @@ TEST_F(run_unit, CeedatmTimeTokensMeridianAndShortening) {
   EXPECT_EQ(console, (std::vector<std::string>{notice[0], notice[1], notice[0], notice[1]}));
 }
 
-// Stand-ins for the default-format services of the country family, answering as they do for "US"
-// (and recording the country code asked about), or for an unknown country; and a failing CEESECI.
+// The country CEEFMDA was asked about, before it answers; and a CEESECI that fails.
 std::string asked_country;
-template <const char* Picture>
-int default_format(const char* country, char* picture, ovle_feedback* fc) noexcept {
+int ceefmda_spy(const char* country, char* picture, ovle_feedback* fc) noexcept {
   asked_country.assign(country, 2);
-  std::memset(fc, 0, sizeof *fc);
-  common::store_padded(picture, 80, platform::ebcdic_from_ascii(Picture), common::ebcdic::blank);
-  return 0;
-}
-constexpr char us_date[] = "MM/DD/YY", us_timestamp[] = "YYYY-MM-DD HH:MI:SS";
-int unknown_country(const char*, char* picture, ovle_feedback* fc) noexcept {
-  common::store_padded(picture, 80, platform::ebcdic_from_ascii("YYYY-MM-DD"), common::ebcdic::blank);
-  common::feedback_code(fc).set({2, 3467, 1, common::facility_cee});
-  return 0;
+  return CEEFMDA(country, picture, fc);
 }
 int failing_ceeseci(const double*, ovle_int4*, ovle_int4*, ovle_int4*, ovle_int4*, ovle_int4*, ovle_int4*, ovle_int4*,
                     ovle_feedback* fc) noexcept {
@@ -189,27 +179,26 @@ void put_in_place(std::string_view name, F* f) {
   platform::testing::replace_program(name, reinterpret_cast<platform::program_address>(f));
 }
 
+// An empty or blank picture takes the default of the country on top of the stack from CEEFMDA or
+// CEEFMDT (a country never set has an empty one); their conditions reach the caller as they came.
 TEST_F(run_unit, DefaultPicturesAndCalleesByName) {
   using lines = std::vector<std::string>;
-  // Until the country family provides them, CEEFMDA and CEEFMDT cannot be reached.
+  const auto set_country = [](std::string_view code) {
+    area().set_country_count(1);
+    std::memcpy(area().country(1).data(), platform::ebcdic_from_ascii(code).data(), 2);
+  };
+  put_in_place("CEEFMDA", &ceefmda_spy);
   EXPECT_EQ(date(may_16_1988, ""), "msg 2518");
-  EXPECT_EQ(stamp(published, "   "), "msg 2518");
-  EXPECT_EQ(console, (lines{"Unable to reach CEEFMDA", "  When CALLed by CEEDATE", "Unable to reach CEEFMDT",
-                            "  When CALLed by CeeDATM"}));
-  console.clear();
-  put_in_place("CEEFMDA", &default_format<us_date>);
-  put_in_place("CEEFMDT", &default_format<us_timestamp>);
-  EXPECT_EQ(date(may_16_1988, ""), "05/16/88");
   EXPECT_EQ(asked_country, "\x40\x40") << "the blank country of a new environment, in EBCDIC";
+  set_country("US");
+  EXPECT_EQ(date(may_16_1988, "  "), "05/16/88");
+  EXPECT_EQ(asked_country, platform::ebcdic_from_ascii("US"));
   EXPECT_EQ(picture_tables::attach().delimiters.picture_length(), 80);
-  area().set_country_count(2);
-  std::memcpy(area().country(2).data(), platform::ebcdic_from_ascii("US").data(), 2);
-  EXPECT_EQ(stamp(published, "  "), "1988-05-16 20:42:29");
-  EXPECT_EQ(asked_country, platform::ebcdic_from_ascii("US")) << "the top of the country stack";
+  EXPECT_EQ(stamp(published, ""), "05/16/88 8:42:29 PM");
+  set_country("CH");
+  EXPECT_EQ(stamp(published, ""), "16. May 1988 20,42,29");
   EXPECT_TRUE(console.empty());
-  // A default-format service's condition reaches the caller as it came, the output blank.
-  put_in_place("CEEFMDA", &unknown_country);
-  put_in_place("CEEFMDT", &unknown_country);
+  set_country("QQ");
   for (const bool timestamp : {false, true}) {
     const ovle_int4 lilian = test::int4(may_16_1988);
     double seconds = published;
@@ -217,18 +206,24 @@ TEST_F(run_unit, DefaultPicturesAndCalleesByName) {
     char out[80];
     ovle_feedback fc;
     timestamp ? CEEDATM(&seconds, &empty, out, &fc) : CEEDATE(&lilian, &empty, out, &fc);
-    EXPECT_EQ(test::view(fc), test::ascii_condition(2, 3467, 1));
+    EXPECT_EQ(test::view(fc), test::ascii_condition(2, timestamp ? 3471 : 3467, 1));
     EXPECT_EQ(std::string(out, 80), std::string(80, ' '));
   }
   EXPECT_EQ(console, (lines{"Error calling CEEFMDT", "  When CALLed by CeeDATM"}));
   console.clear();
+  platform::testing::set_unreachable("CEEFMDA", true);
+  platform::testing::set_unreachable("CEEFMDT", true);
+  EXPECT_EQ(date(may_16_1988, ""), "msg 2518");
+  EXPECT_EQ(stamp(published, "   "), "msg 2518");
   put_in_place("CEESECI", &failing_ceeseci);
   EXPECT_EQ(stamp(published, "YYYY"), "msg 2505");
   platform::testing::set_unreachable("CEESECI", true);
   EXPECT_EQ(stamp(published, "YYYY-MM-DD HH:MI Mmm|Www|"), "0000-00-00 00:00    |   |");
   EXPECT_EQ(stamp(at(1, 12), "YYYY-MM-DD HH:MI Mmm"), "1582-10-15 00:00 Oct");
-  EXPECT_EQ(console, (lines{"Error calling CEESECI", "  When CALLed by CeeDATM", "Unable to reach CEESECI",
-                            "  When CALLed by CeeDATM", "Unable to reach CEESECI", "  When CALLed by CeeDATM"}));
+  EXPECT_EQ(console, (lines{"Unable to reach CEEFMDA", "  When CALLed by CEEDATE", "Unable to reach CEEFMDT",
+                            "  When CALLed by CeeDATM", "Error calling CEESECI", "  When CALLed by CeeDATM",
+                            "Unable to reach CEESECI", "  When CALLed by CeeDATM", "Unable to reach CEESECI",
+                            "  When CALLed by CeeDATM"}));
 }
 
 class round_trip : public run_unit {
