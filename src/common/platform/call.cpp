@@ -1,8 +1,5 @@
 // Call by name: the library's own programs, found by their CALL names, and the host programs.
 #include <cstdlib>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "common/platform/platform.hpp"
 #include "ovle/ovle.h"
@@ -20,8 +17,6 @@ static_assert(std::size(program_addresses) == program_count);
 struct reachability {
   std::array<bool, program_count> unreachable{};
   std::array<program_address, program_count> replaced{};
-  // Programs of the run unit that are not the library's, put in place by the tests.
-  std::vector<std::pair<std::string, program_address>> others;
   bool le370 = false;
 };
 
@@ -57,14 +52,7 @@ program_address find_program(std::size_t index) noexcept {
   return r.replaced[index] != nullptr ? r.replaced[index] : program_addresses[index];
 }
 
-program_address find_program(std::string_view call_name) noexcept {
-  const std::size_t index = program_index(call_name);
-  if (index < program_count) return find_program(index);
-  for (const auto& [name, address] : state().others) {
-    if (name == call_name) return address;
-  }
-  return nullptr;
-}
+program_address find_program(std::string_view call_name) noexcept { return find_program(program_index(call_name)); }
 
 bool call_le370_lbr() noexcept { return state().le370; }
 
@@ -75,13 +63,7 @@ void testing::set_unreachable(std::string_view call_name, bool unreachable) {
 
 void testing::replace_program(std::string_view call_name, program_address replacement) {
   const auto index = program_index(call_name);
-  if (index < program_count) {
-    state().replaced[index] = replacement;
-    return;
-  }
-  auto& others = state().others;
-  std::erase_if(others, [&](const auto& other) { return other.first == call_name; });
-  if (replacement != nullptr) others.emplace_back(call_name, replacement);
+  if (index < program_count) state().replaced[index] = replacement;
 }
 
 void testing::reset_programs() { state() = from_environment(); }

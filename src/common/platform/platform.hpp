@@ -251,8 +251,7 @@ void reset_caller_chain();
 // Makes a library program unreachable by name, or reachable again.
 void set_unreachable(std::string_view call_name, bool unreachable);
 // Puts `replacement` in place of the library program of that CALL name (a spy that may call the
-// real program); null puts the real program back. A name the library has no program for is then
-// found too, as another program of the run unit would be.
+// real program); null puts the real program back.
 void replace_program(std::string_view call_name, program_address replacement);
 // Makes every later open_vfile fail (answer 0), or work again.
 void set_vfile_open_fails(bool fails) noexcept;
