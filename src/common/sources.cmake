@@ -1,6 +1,7 @@
 # The service frame, the conditions, the shared area and the run-time layer.
 target_sources(ovle_core PRIVATE
   src/common/common_entries.cpp
+  src/common/entry_arguments.cpp
   src/common/entry_checks.cpp
   src/common/frame.cpp
   src/common/platform/call.cpp

@@ -21,13 +21,9 @@ bool is_ebcdic_alphanumeric(unsigned char c) noexcept {
   return is_ebcdic_letter(static_cast<char>(c)) || is_ebcdic_digit(static_cast<char>(c));
 }
 
-// A comment line of the copybook's head: "      * text", padded, closed by "*" in column 72.
-std::string box_line(std::string_view text) {
-  std::string line = "      * ";
-  line += text;
-  line.resize(71, ' ');
-  return line + "*\n";
-}
+// A comment line of the copybook's head. "*>" in column 7 opens a comment in fixed and in free
+// format alike, so the copybook serves programs of either format.
+std::string box_line(std::string_view text) { return "      *> " + std::string(text) + "\n"; }
 
 std::string hex(std::span<const unsigned char> bytes) {
   std::string out;
@@ -78,7 +74,7 @@ std::string copybook_name(const common::condition_entry& entry) {
 
 std::string copybook_text(const copybook_file& file) {
   const bool ascii = file.codeset == facility_codeset::ascii;
-  std::string out = "      *" + std::string(64, '=') + "*\n";
+  std::string out = "      *>" + std::string(62, '=') + "\n";
   out += box_line(std::string(file.name) + ": the symbolic feedback codes of libovle, one");
   out += box_line(std::string("8-byte value per condition, facility IDs in ") + (ascii ? "ASCII." : "EBCDIC."));
   out += box_line("Written by the build from the table of conditions.");
@@ -90,8 +86,9 @@ std::string copybook_text(const copybook_file& file) {
                         : "ASCII callers; this one serves EBCDIC callers and");
   out += box_line(ascii ? "OVLE_FACILITY_CODESET=EBCDIC." : "ASCII callers run with OVLE_FACILITY_CODESET=EBCDIC.");
   out += box_line("A symbol two conditions share ends in -<severity>.");
-  out += "      *" + std::string(64, '=') + "*\n";
-  out += "      *    success: sixteen X'00' bytes\n";
+  out += box_line("Reads the same in fixed and in free format (cobc -free).");
+  out += "      *>" + std::string(62, '=') + "\n";
+  out += "      *>    success: sixteen X'00' bytes\n";
   out += value_line("CEE000", "LOW-VALUES");
   for (const common::condition_entry& e : common::condition_table) {
     std::array<unsigned char, common::feedback_size> token{};
@@ -99,7 +96,7 @@ std::string copybook_text(const copybook_file& file) {
     if (ascii) {
       for (std::size_t i = 5; i < 8; ++i) token[i] = platform::to_ascii(token[i]);
     }
-    std::string comment = "      *    " + std::string(e.identifier) + ": severity " + std::to_string(e.value.severity) +
+    std::string comment = "      *>    " + std::string(e.identifier) + ": severity " + std::to_string(e.value.severity) +
                           ", message " + std::to_string(e.value.message_number);
     out += comment.substr(0, 72) + "\n";  // nothing beyond column 72
     out += value_line(copybook_name(e), "X'" + hex(std::span(token).first<8>()) + "'");

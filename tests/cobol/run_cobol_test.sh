@@ -1,25 +1,26 @@
 #!/bin/sh
 # Compiles one COBOL test program with cobc and runs it against libovle.so.
-#   run_cobol_test.sh COBC static|dynamic PROGRAM.cbl LIBOVLE.so COPYBOOK_DIR WORK_DIR [GENERATED_COPYBOOK_DIR]
+#   run_cobol_test.sh COBC static|dynamic PROGRAM.cbl LIBOVLE.so COPYBOOK_DIR WORK_DIR [GENERATED_COPYBOOK_DIR [COBC_FLAG]]
 # static:  cobc -fstatic-call, linked with -lovle (the CALLs bind at link time);
 # dynamic: a plain dynamic CALL, the library preloaded with COB_PRE_LOAD.
+# COBC_FLAG goes to cobc as well: -free compiles the program in free format.
 # Lines "      * ENV NAME=VALUE" in the program set the environment of the run.
 # The program prints only its failures and ends with a non-zero RETURN-CODE on one. A program that
 # is meant to be stopped by the library says so: "      * EXPECT-RC n" is the exit status it must
 # end with, and each "      * EXPECT-LINE text" a line its output must contain (trailing blanks of the
 # output's lines aside).
 set -eu
-cobc=$1 binding=$2 program=$3 library=$4 copybooks=$5 work=$6 generated=${7:-$5}
+cobc=$1 binding=$2 program=$3 library=$4 copybooks=$5 work=$6 generated=${7:-$5} flag=${8:-}
 stem=$(basename "$program" .cbl)
 libdir=$(dirname "$library")
 mkdir -p "$work"
 exe="$work/${stem}_$binding"
 case "$binding" in
   static)
-    "$cobc" -x -fstatic-call -I "$copybooks" -I "$generated" -o "$exe" "$program" -L "$libdir" -lovle -Q "-Wl,-rpath,$libdir"
+    "$cobc" -x $flag -fstatic-call -I "$copybooks" -I "$generated" -o "$exe" "$program" -L "$libdir" -lovle -Q "-Wl,-rpath,$libdir"
     ;;
   dynamic)
-    "$cobc" -x -I "$copybooks" -I "$generated" -o "$exe" "$program"
+    "$cobc" -x $flag -I "$copybooks" -I "$generated" -o "$exe" "$program"
     COB_PRE_LOAD=$library
     export COB_PRE_LOAD
     ;;
