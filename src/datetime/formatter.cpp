@@ -130,23 +130,22 @@ substitution_plan compile(const scan_area& area, pass_scheme scheme) noexcept {
   return plan;
 }
 
-// The plan of the last picture each service formatted: a program formats many values through one
-// picture, which is then walked once.
-const substitution_plan& plan_for(std::span<const char, width> picture, pass_scheme scheme) noexcept {
+// The plan of the last picture each service formatted, known by the recorded picture's generation:
+// a program formats many values through one picture, which is then walked once.
+const substitution_plan& plan_for(const recorded_picture& recorded, std::span<const char, width> area,
+                                  pass_scheme scheme) noexcept {
   struct cache {
-    std::array<char, width> key{};
-    bool filled = false;
+    std::uint64_t generation = 0;
     substitution_plan plan;
   };
   static cache* const caches = new cache[2]();
   cache& c = caches[static_cast<std::size_t>(scheme)];
-  if (!c.filled || std::memcmp(c.key.data(), picture.data(), width) != 0) {
-    scan_area area;
-    std::memcpy(area.data(), picture.data(), width);
-    std::memset(area.data() + width, blank, area.size() - width);
-    c.plan = compile(area, scheme);
-    std::memcpy(c.key.data(), picture.data(), width);
-    c.filled = true;
+  if (c.generation != recorded.generation) {
+    scan_area padded;
+    std::memcpy(padded.data(), area.data(), width);
+    std::memset(padded.data() + width, blank, padded.size() - width);
+    c.plan = compile(padded, scheme);
+    c.generation = recorded.generation;
   }
   return c.plan;
 }
@@ -201,8 +200,9 @@ class work_area {
 
   std::span<const char, width> text() const noexcept { return text_; }
 
-  void substitute(pass_scheme scheme, const format_values& v) noexcept {
-    const substitution_plan& plan = plan_for(text_, scheme);
+  // Precondition: the area still holds the recorded picture's first 80 characters.
+  void substitute(const recorded_picture& picture, pass_scheme scheme, const format_values& v) noexcept {
+    const substitution_plan& plan = plan_for(picture, text_, scheme);
     for (std::size_t i = 0; i < plan.count; ++i) {
       const substitution& s = plan.items[i];
       std::memcpy(text_.data() + s.at, source_text(s, v), s.width);
@@ -399,10 +399,15 @@ void format_date(std::int32_t lilian, std::string_view picture, common::ov_le_ex
   const recorded_picture& recorded = record_picture(picture);
   tables.load(recorded);
   const calendar_date d = date_from_lilian(lilian);
-  store_date_digits(tables.fields, gregorian_number(d), julian_number(d));
+  date_fields& fields = tables.fields;
+  common::ebcdic::store_digits(fields.year().data(), 4, d.year);
+  common::ebcdic::store_digits(fields.month().data(), 2, d.month);
+  common::ebcdic::store_digits(fields.day().data(), 2, d.day);
+  std::memcpy(fields.julian().data(), fields.year().data(), 4);
+  common::ebcdic::store_digits(fields.julian_day().data(), 3, d.day_of_year);
   const format_values values{tables.fields, d.month, d.weekday_digit};
   work_area out(picture);
-  out.substitute(pass_scheme::date, values);
+  out.substitute(recorded, pass_scheme::date, values);
   if (!recorded.has_token) {
     fc.set(conditions::picture_no_token);
     return;
@@ -473,9 +478,9 @@ void format_timestamp(double seconds, std::string_view picture, common::ov_le_ex
   const auto month = static_cast<int>(common::ebcdic::load_digits(fields.month().data(), 2));
   const format_values values{fields, month >= 1 && month <= 12 ? month : 0, weekday};
 
-  work_area out(picture);
-  out.substitute(pass_scheme::timestamp, values);
   const recorded_picture& recorded = record_picture(picture);
+  work_area out(picture);
+  out.substitute(recorded, pass_scheme::timestamp, values);
   tables.delimiters.assign(recorded.delimiters);
   tables.terms.assign(recorded.terms);
   if (!recorded.has_token) {

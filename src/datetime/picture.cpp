@@ -375,6 +375,7 @@ const recorded_picture& record_picture(std::string_view picture) noexcept {
   r.scan = scan_picture(picture);
   r.order = r.scan.in_order();
   r.has_token = r.scan.has_token();
+  ++r.generation;
   picture_tables image{delimiter_table(r.delimiters.data()), picture_terms(r.terms.data()), date_fields(nullptr)};
   image.delimiters.reset();
   image.delimiters.set_picture_length(picture.size());

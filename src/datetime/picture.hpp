@@ -187,6 +187,9 @@ struct recorded_picture {
   picture_scan scan;
   picture_scan::ordered_list order;
   bool has_token;
+  // Different for every picture recorded in turn, so that what else a service derives from the
+  // picture can be kept beside it and known to be current without comparing the text again.
+  std::uint64_t generation = 0;
   std::array<std::byte, delimiter_table::size> delimiters;
   std::array<std::byte, picture_terms::size> terms;
 };
