@@ -1,1 +1,2 @@
 # Benchmarks of the storage family.
+ovle_benchmark(bench_storage storage_bench.cpp)

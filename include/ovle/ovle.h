@@ -491,7 +491,114 @@ OVLE_API int CEEFMDT(const char* country, char* picture, ovle_feedback* fc) OVLE
 
 /* ==== Storage ===================================================================================== */
 
-/* User heaps: CEECRHP, CEEGTST, CEEFRST, CEECZST, CEEDSHP; the storage report and the heap dump. */
+/*
+ * User heaps. Heap 0 always exists; CEECRHP creates heaps 1 to 998. A heap gets memory in blocks
+ * and hands out elements of it by first fit: the heap's blocks of the request's placement, newest
+ * first, and in each block the lowest address with room. Element sizes are rounded up to a multiple
+ * of 8; an element's address is its first usable byte, a native pointer (USAGE POINTER, 8 bytes, in
+ * the machine's byte order) usable at once with SET ADDRESS OF.
+ *
+ * The bookkeeping is byte-exact in OV-LE-EXTERNAL and in the heap record stream:
+ *   registry slot s (from 1, heap ID s - 1) at offset 789 + 18 (s - 1): heap ID, initial size and
+ *   increment as INT4 (big-endian; heap ID -1 marks a free slot), options as two digits, then the
+ *   stream offset of the heap's first block record; the number of slots in use at 785 (packed
+ *   decimal), the stream top at 773 and the head of the released-record chain at 777.
+ *   Block and subblock records are 29 bytes; record k is at stream offset 4 + 29 k (0 means none).
+ *   The stream top, the released-record chain, the slot's first-block offset and every binary field
+ *   of a record are in native (little-endian) order; the statistics at 705-768 are big-endian.
+ *
+ * Settings read from OV-LE-EXTERNAL (the HEAP, STORAGE and ALL31 options): with ALL31 "0" every
+ * element is placed below the line, otherwise options 73, 74, 76 ask for below, 0, 1, 70 follow the
+ * HEAP location and the rest go above; a heap size of 0 takes the HEAP option's size for the
+ * placement. The STORAGE heap-fill byte fills new elements and the free-fill byte freed ones when
+ * their switches are on; options 79 and 80 clear new elements. An emptied block is kept by options
+ * 70, 71, 73, 77, 79, by 0, 75, 76 under HEAP(,,,KEEP), and returned otherwise.
+ *
+ * Conditions (facility CEE, severity 3, control 1 unless said): 802 severity 4 a write of the heap
+ * record stream failed (severity 3 when CEEFRST or CEEDSHP fail to chain a released record);
+ * 803 heap ID not in use; 804 initial size below 0 (or too large to round); 805 increment below 0
+ * (or too large to round); 806 options not 0, 1 or 70 to 80; 808 size 0 or below; 810 the address
+ * is not that of an allocated element; 812 heap 0 cannot be discarded; 813 no free registry slot,
+ * or memory not obtained (also a size that cannot be rounded within 2,147,483,647).
+ */
+
+/*
+ * CEECRHP: creates a heap.
+ *   heap_id       INT4, out: the new heap's ID (the first free registry slot); 0 on a condition.
+ *   initial_size  INT4, in/out: size of its first block, 0 for the HEAP default; written back
+ *                 rounded up to a multiple of 4096.
+ *   increment     INT4, in/out: size of its further blocks, likewise.
+ *   options       INT4, in: 0 or 1 (like heap 0), 70 to 80.
+ *   fc            feedback code, out, may be omitted. Conditions: 804, 805, 806, 813.
+ *   CALL 'CEECRHP' USING HEAP-ID INIT-SIZE INCR-SIZE OPTS FC
+ */
+OVLE_API int CEECRHP(ovle_int4* heap_id, ovle_int4* initial_size, ovle_int4* increment, const ovle_int4* options,
+                     ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEGTST: gets an element from a heap.
+ *   heap_id  INT4, in: 0 or an ID from CEECRHP.
+ *   size     INT4, in: bytes wanted, 1 or more.
+ *   address  USAGE POINTER, out: the element; set to NULL first when the size is 1 or more, left
+ *            as it was for a smaller size.
+ *   fc       feedback code, out, may be omitted. Conditions: 808, 803, 813, 802.
+ *   CALL 'CEEGTST' USING HEAP-ID STG-SIZE STG-PTR FC
+ *   SET ADDRESS OF STG-AREA TO STG-PTR
+ */
+OVLE_API int CEEGTST(const ovle_int4* heap_id, const ovle_int4* size, void** address, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEFRST: frees an element.
+ *   address  USAGE POINTER, in: an address CEEGTST or CEECZST returned.
+ *   fc       feedback code, out, may be omitted. Conditions: 810 (any other address, including NULL,
+ *            one freed before or one inside an element: nothing is changed), 802.
+ *   CALL 'CEEFRST' USING STG-PTR FC
+ */
+OVLE_API int CEEFRST(void* const* address, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEECZST: changes the size of an element. A smaller element keeps its address; a larger one moves
+ * within its heap with its contents, and the new address is written back.
+ *   address   USAGE POINTER, in/out: the element; unchanged on a condition, and then the element
+ *             is where and as it was.
+ *   new_size  INT4, in: 1 or more.
+ *   fc        feedback code, out, may be omitted. Conditions: 810, 808, 813, 802.
+ *   CALL 'CEECZST' USING STG-PTR NEW-SIZE FC
+ */
+OVLE_API int CEECZST(void** address, const ovle_int4* new_size, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEDSHP: discards a heap and every element in it; its ID is reused by the next CEECRHP.
+ *   heap_id  INT4, in.
+ *   fc       feedback code, out, may be omitted. Conditions: 812 for heap 0, 803, 802.
+ *   CALL 'CEEDSHP' USING HEAP-ID FC
+ */
+OVLE_API int CEEDSHP(const ovle_int4* heap_id, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEGTST_STORAGE_REPORT: writes the storage statistics report (22 lines of 121 characters) through
+ * the SYSOUT line writers: to SYSOUT on hosts "B" and "Q" (and with the IDE link up) when the
+ * message file (OV-LE-EXTERNAL offset 693) is SYSOUT in any case or blank, else to the named output
+ * of that name (on other hosts a blank name is "HEAP"). No arguments, no conditions.
+ *   CALL 'CEEGTST_STORAGE_REPORT'
+ */
+OVLE_API int CEEGTST_STORAGE_REPORT(void) OVLE_NOEXCEPT;
+
+/*
+ * CEEGTST_DUMP_HEAP: appends a dump of the heap registry and of every block and subblock record to
+ * DUMPFILE (mapped like a named output: DD_DUMPFILE, dd_DUMPFILE, DUMPFILE, else ./DUMPFILE).
+ * No arguments, no conditions.
+ *   CALL 'CEEGTST_DUMP_HEAP'
+ */
+OVLE_API int CEEGTST_DUMP_HEAP(void) OVLE_NOEXCEPT;
+
+/*
+ * CEEGTST_DUMP_COMMENT: appends the line "*> " and the comment to DUMPFILE.
+ *   comment  PIC X(78), in.
+ *   Conditions: none (no feedback code).
+ *   CALL 'CEEGTST_DUMP_COMMENT' USING COMMENT-TEXT
+ */
+OVLE_API int CEEGTST_DUMP_COMMENT(const char* comment) OVLE_NOEXCEPT;
 
 /* ==== Conditions and messages ===================================================================== */
 

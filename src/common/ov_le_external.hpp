@@ -201,6 +201,88 @@ class ov_le_external {
     std::memset(slot + 14, 0, 4);
   }
 
+  // ---- Storage: the HEAP and STORAGE settings, the statistics and the heap registry ----
+
+  // HEAP option sizes as OV-PIPI stored them (eight display digits), -1 when not digits.
+  std::int64_t heap_initial_above() const noexcept { return digits(offset::heap_initial, 8); }
+  std::int64_t heap_increment_above() const noexcept { return digits(offset::heap_increment, 8); }
+  std::int64_t heap_initial_below() const noexcept { return digits(offset::heap_below_initial, 8); }
+  std::int64_t heap_increment_below() const noexcept { return digits(offset::heap_below_increment, 8); }
+  void set_heap_sizes(std::int64_t initial, std::int64_t increment, std::int64_t below_initial,
+                      std::int64_t below_increment) const noexcept {
+    store_digits(offset::heap_initial, 8, initial);
+    store_digits(offset::heap_increment, 8, increment);
+    store_digits(offset::heap_below_initial, 8, below_initial);
+    store_digits(offset::heap_below_increment, 8, below_increment);
+  }
+  // The one-character switches of the HEAP, STORAGE and ALL31 options, EBCDIC "0" or "1".
+  char heap_location() const noexcept { return base_[offset::heap_location]; }
+  void set_heap_location(char c) const noexcept { base_[offset::heap_location] = c; }
+  char heap_keep_free() const noexcept { return base_[offset::heap_keep_free]; }
+  void set_heap_keep_free(char c) const noexcept { base_[offset::heap_keep_free] = c; }
+  char all31() const noexcept { return base_[offset::all31]; }
+  void set_all31(char c) const noexcept { base_[offset::all31] = c; }
+  // STORAGE: a switch ("1" on) and a fill byte each for new elements and for freed ones.
+  bool heap_fill_on() const noexcept { return base_[offset::storage_heap_switch] == ebcdic::digit(1); }
+  bool free_fill_on() const noexcept { return base_[offset::storage_free_switch] == ebcdic::digit(1); }
+  char heap_fill_byte() const noexcept { return base_[offset::storage_heap_fill]; }
+  char free_fill_byte() const noexcept { return base_[offset::storage_free_fill]; }
+  void set_heap_fill(bool on, char fill) const noexcept {
+    base_[offset::storage_heap_switch] = ebcdic::digit(on ? 1 : 0);
+    base_[offset::storage_heap_fill] = fill;
+  }
+  void set_free_fill(bool on, char fill) const noexcept {
+    base_[offset::storage_free_switch] = ebcdic::digit(on ? 1 : 0);
+    base_[offset::storage_free_fill] = fill;
+  }
+  // The storage statistics, 4-byte big-endian counts, in the order of the storage report.
+  enum class storage_statistic : std::size_t {
+    heap0_high_water = 713,
+    heap0_gets = 717,
+    heap0_frees = 721,
+    heap0_blocks_allocated = 725,
+    heap0_blocks_freed = 729,
+    heap0_in_use = 733,
+    creates = 737,
+    discards = 741,
+    other_high_water = 745,
+    other_gets = 749,
+    other_frees = 753,
+    other_blocks_allocated = 757,
+    other_blocks_freed = 761,
+    other_in_use = 765,
+  };
+  std::uint32_t statistic(storage_statistic s) const noexcept {
+    return static_cast<std::uint32_t>(load_int4(at(static_cast<std::size_t>(s))));
+  }
+  void set_statistic(storage_statistic s, std::uint32_t v) const noexcept {
+    store_int4(at(static_cast<std::size_t>(s)), static_cast<std::int32_t>(v));
+  }
+
+  // The head of the chain of released heap records (native order, like the stream top; 0: empty).
+  std::uint32_t released_head() const noexcept { return load_native<std::uint32_t>(at(offset::released_chain)); }
+  void set_released_head(std::uint32_t record) const noexcept { store_native(at(offset::released_chain), record); }
+  // The registry slot being worked on, 2-byte binary like the stream identifier.
+  std::int16_t registry_cursor() const noexcept { return load_int2(at(offset::registry_cursor)); }
+  void set_registry_cursor(std::int16_t slot) const noexcept { store_int2(at(offset::registry_cursor), slot); }
+
+  // Fields of registry slot i (from 1): heap ID, initial size and increment big-endian, the options
+  // as two EBCDIC digits (-1 when not digits), and the record offset of the heap's first block in
+  // native order, like every record offset of the heap record stream.
+  std::int32_t slot_heap_id(std::size_t i) const noexcept { return load_int4(heap_slot(i).data()); }
+  void set_slot_heap_id(std::size_t i, std::int32_t id) const noexcept { store_int4(heap_slot(i).data(), id); }
+  std::int32_t slot_initial_size(std::size_t i) const noexcept { return load_int4(heap_slot(i).data() + 4); }
+  std::int32_t slot_increment(std::size_t i) const noexcept { return load_int4(heap_slot(i).data() + 8); }
+  int slot_options(std::size_t i) const noexcept {
+    return static_cast<int>(ebcdic::load_digits(heap_slot(i).data() + 12, 2));
+  }
+  std::uint32_t slot_first_block(std::size_t i) const noexcept {
+    return load_native<std::uint32_t>(heap_slot(i).data() + 14);
+  }
+  void set_slot_first_block(std::size_t i, std::uint32_t record) const noexcept {
+    store_native(heap_slot(i).data() + 14, record);
+  }
+
  private:
   char* base_;
 };

@@ -255,6 +255,10 @@ void set_unreachable(std::string_view call_name, bool unreachable);
 void replace_program(std::string_view call_name, program_address replacement);
 // Makes every later open_vfile fail (answer 0), or work again.
 void set_vfile_open_fails(bool fails) noexcept;
+// Makes every later write_vfile fail (answer false, nothing written), or work again.
+void set_vfile_write_fails(bool fails) noexcept;
+// Makes every later allocate_memory fail (answer null), or work again.
+void set_allocation_fails(bool fails) noexcept;
 // Makes the host program "$COBDIR\LE370.LBR" reachable.
 void set_le370_reachable(bool reachable);
 // Every program reachable and none replaced, LE370.LBR as OVLE_LE370 says.

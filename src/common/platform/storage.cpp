@@ -14,10 +14,28 @@ std::set<void*>& blocks() {
   return *live;
 }
 
+bool& allocation_fails() {  // test hook
+  static bool fails = false;
+  return fails;
+}
+
 struct vfile_table {
   std::map<std::uint16_t, std::vector<std::byte>> streams;
   std::uint16_t next_id = 1;
-  bool open_fails = false;  // test hook
+  bool open_fails = false;   // test hook
+  bool write_fails = false;  // test hook
+  // The stream used last: a heap service reads and writes one stream several times a call.
+  std::uint16_t last_id = 0;
+  std::vector<std::byte>* last = nullptr;
+
+  std::vector<std::byte>* find(std::uint16_t id) {
+    if (last != nullptr && id == last_id) return last;
+    const auto it = streams.find(id);
+    if (it == streams.end()) return nullptr;
+    last_id = id;
+    last = &it->second;
+    return last;
+  }
 };
 
 vfile_table& vfiles() {
@@ -28,6 +46,7 @@ vfile_table& vfiles() {
 }  // namespace
 
 void* allocate_memory(std::size_t size) noexcept {
+  if (allocation_fails()) return nullptr;
   try {
     void* block = std::calloc(size == 0 ? 1 : size, 1);
     if (block != nullptr) blocks().insert(block);
@@ -66,10 +85,11 @@ std::uint16_t open_vfile() noexcept {
 
 bool write_vfile(std::uint16_t id, std::size_t offset, std::span<const std::byte> data) noexcept {
   try {
-    auto& streams = vfiles().streams;
-    const auto it = streams.find(id);
-    if (it == streams.end()) return false;
-    auto& bytes = it->second;
+    auto& table = vfiles();
+    if (table.write_fails) return false;
+    std::vector<std::byte>* stream = table.find(id);
+    if (stream == nullptr) return false;
+    auto& bytes = *stream;
     if (data.empty()) return true;
     if (bytes.size() < offset + data.size()) bytes.resize(offset + data.size());
     std::memcpy(bytes.data() + offset, data.data(), data.size());
@@ -80,18 +100,23 @@ bool write_vfile(std::uint16_t id, std::size_t offset, std::span<const std::byte
 }
 
 bool read_vfile(std::uint16_t id, std::size_t offset, std::span<std::byte> buffer) noexcept {
-  auto& streams = vfiles().streams;
-  const auto it = streams.find(id);
-  if (it == streams.end()) return false;
-  const auto& bytes = it->second;
+  const std::vector<std::byte>* stream = vfiles().find(id);
+  if (stream == nullptr) return false;
+  const auto& bytes = *stream;
   if (offset > bytes.size() || buffer.size() > bytes.size() - offset) return false;
   if (buffer.empty()) return true;
   std::memcpy(buffer.data(), bytes.data() + offset, buffer.size());
   return true;
 }
 
-bool close_vfile(std::uint16_t id) noexcept { return vfiles().streams.erase(id) == 1; }
+bool close_vfile(std::uint16_t id) noexcept {
+  auto& table = vfiles();
+  if (id == table.last_id) table.last = nullptr;
+  return table.streams.erase(id) == 1;
+}
 
 void testing::set_vfile_open_fails(bool fails) noexcept { vfiles().open_fails = fails; }
+void testing::set_vfile_write_fails(bool fails) noexcept { vfiles().write_fails = fails; }
+void testing::set_allocation_fails(bool fails) noexcept { allocation_fails() = fails; }
 
 }  // namespace ovle::platform
