@@ -49,8 +49,7 @@ std::optional<token_name> name_token(std::span<const unsigned char, common::feed
   if (std::all_of(facility.begin(), facility.end(), is_ebcdic_alphanumeric)) {
     std::copy(facility.begin(), facility.end(), ebcdic.begin());
   } else if (std::all_of(facility.begin(), facility.end(), is_ascii_alphanumeric)) {
-    std::transform(facility.begin(), facility.end(), ebcdic.begin(),
-                   [](unsigned char c) { return static_cast<char>(platform::to_ebcdic(c)); });
+    for (std::size_t i = 0; i < ebcdic.size(); ++i) ebcdic[i] = static_cast<char>(platform::to_ebcdic(facility[i]));
   } else {
     return std::nullopt;
   }
