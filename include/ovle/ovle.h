@@ -149,9 +149,16 @@ OVLE_API int OVLEINIT(const int32_t* function, const ovle_vstring* text, ovle_vs
 /*
  * OV-PIPI: initializes the run-time environment once per process; every service calls it when the
  * environment is not yet initialized. All arguments may be omitted.
- *   function         INT2, in: 2 small HEAP defaults, 3 remembered, others ignored.
- *   runtime_options  VSTRING, in, at most 100 characters.
- *   user_parameters  VSTRING, in, at most 100 characters.
+ *   function         INT2, in: 2 small HEAP defaults and ALL31(ON), 3 remembered, others ignored.
+ *   runtime_options  VSTRING, in (EBCDIC), at most 100 characters: run-time options such as
+ *                    RPTSTG(ON) HEAP(64K,16K,ANYWHERE,KEEP) STORAGE(00,FE), separated by blanks or
+ *                    commas, names in any case and IBM's abbreviations (RPTO, RPTS, STOR, H ...).
+ *   user_parameters  VSTRING, in (EBCDIC), at most 100 characters: the parameter string.
+ *   Where the settings come from: on hosts "B" and "Q" (OVLE_OSTYPE 1 and 2) fixed values, then the
+ *   entries of the configuration file (OVLECONFIG) and the run-time options of argument 2; on host
+ *   "H" with its IDE link up the IDE's settings and argument 2; elsewhere the environment variables
+ *   COBLANG, LANG, OVCODESET, COUNTRY, NATLANG, GMTO, PARM, HEAP, STORAGE, ALL31, RPTSTG, RPTOPTS,
+ *   CBLOPTS and MSGFILE. Faults in option texts are shown on the console as CEE36xxI messages.
  *   Conditions: none (no feedback code).
  *   CALL 'OV-PIPI'
  */
@@ -177,8 +184,102 @@ OVLE_API int LESSOUTE(const ovle_int2* function, const ovle_int2* length, const 
 /* ---- Configuration file and product queries ---- */
 /* OVLE-CFG, the configuration file of run-time options; CEEGPID, CEE3PRM, CEE3USR. */
 
+/*
+ * OVLE-CFG: read access to the configuration file of run-time options named by the environment
+ * variable OVLECONFIG. The first call loads the whole file, one 256-character entry per line;
+ * later calls hand the entries out in order or find the first that begins with a key. Keys and
+ * entries are EBCDIC whatever the caller's code set.
+ *   function  PIC S9(4) COMP-5 (native), in: 0 first entry, 1 next entry, 2 the first entry that
+ *             begins with `key`, 3 reload the file, 4 close (the next call loads again).
+ *   key       PIC X(20), in, EBCDIC, blank-padded; function 2 compares the characters before the
+ *             first blank.
+ *   entry     PIC X(256), out, EBCDIC: the entry, 256 blanks when there is none.
+ *   status    PIC S9(4) COMP-5 (native), out: 0 done (also for a key that was not found),
+ *             1 the file did not open, 2 a read of the file failed, 3 no in-memory stream,
+ *             4 an entry could not be stored (also past 65,536 entries), 5 an entry could not be
+ *             read back, 9 no entry (no file loaded, or past the last entry).
+ *   Conditions: none (no feedback code); a call without function, entry or status does nothing.
+ *   CALL 'OVLE-CFG' USING CFG-FUNC CFG-KEY CFG-ENTRY CFG-STATUS
+ */
+OVLE_API int OVLE0CFG(const int16_t* function, const char* key, char* entry, int16_t* status) OVLE_NOEXCEPT;
+
+/*
+ * CEEGPID: the version and platform of the run-time environment. Where the settings come from the
+ * environment (no host edition, or host "H" without its IDE), every call also shows a seven-line
+ * banner on the console.
+ *   version   INT4, out: 140 (1.4.0).
+ *   platform  INT4, out: 3 (MVS/VM).
+ *   fc        feedback code, out, may be omitted. Conditions: none.
+ *   CALL 'CEEGPID' USING LE-VERSION LE-PLATFORM FC
+ */
+OVLE_API int CEEGPID(ovle_int4* version, ovle_int4* platform, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEE3PRM: the invocation parameter string (PARM, the user parameters OVLEINIT split off, or the
+ * command line, as the initialization found them).
+ *   parm  PIC X(80), out: its first 80 characters, blank-padded.
+ *   fc    feedback code, out, may be omitted.
+ *         Conditions: severity 1, message 3649, facility CEE when the string is longer than 80
+ *         characters and was cut (also when the leading blanks of the command-line arguments add
+ *         up to more than 80). Without command-line arguments and with a blank string, eight
+ *         console lines beginning "No Parameter detected by CEE3PRM" say so.
+ *   CALL 'CEE3PRM' USING PARM-STRING FC
+ */
+OVLE_API int CEE3PRM(char* parm, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEE3USR: sets or queries one of the two user fields of the run-time environment (zero after
+ * each initialization).
+ *   function  INT4, in: 1 set, 2 query.
+ *   field     INT4, in: 1 or 2.
+ *   value     INT4, in for a set, out for a query: the four bytes as the caller passed them.
+ *   fc        feedback code, out, may be omitted. Conditions (severity 3, facility CEE):
+ *             3900 the function is neither 1 nor 2 (checked first); 3901 the field is neither 1
+ *             nor 2. Nothing changes on a condition.
+ *   CALL 'CEE3USR' USING USR-FUNC USR-FIELD USR-VALUE FC
+ */
+OVLE_API int CEE3USR(const ovle_int4* function, const ovle_int4* field, ovle_int4* value,
+                     ovle_feedback* fc) OVLE_NOEXCEPT;
+
 /* ---- Exit processing ---- */
 /* What runs when the run unit ends: the storage and options reports, the discard of the heaps. */
+
+/*
+ * OVLEEPNT: installs the end-of-run procedure le_common_exit_proc once per process (CBL_EXIT_PROC
+ * under GnuCOBOL, so it runs at STOP RUN or the main program's GOBACK; atexit otherwise). The
+ * initialization calls it when the heap record stream opens.
+ *   Conditions: none (no arguments).
+ *   CALL 'OVLEEPNT'
+ */
+OVLE_API int OVLEEPNT(void) OVLE_NOEXCEPT;
+
+/*
+ * register_heap_usage: installs the end-of-run procedure like OVLEEPNT and asks for the close-down
+ * of the heaps at the end of the run (le_dynamic_close_proc).
+ *   Conditions: none (no arguments).
+ *   CALL 'register_heap_usage'
+ */
+OVLE_API int register_heap_usage(void) OVLE_NOEXCEPT;
+
+/*
+ * le_common_exit_proc: the end-of-run procedure. Runs le_dynamic_close_proc when heap usage was
+ * registered, then marks the environment as not initialized, so that a service called later in
+ * the same process initializes it again.
+ *   Conditions: none (no arguments).
+ *   CALL 'le_common_exit_proc'
+ */
+OVLE_API int le_common_exit_proc(void) OVLE_NOEXCEPT;
+
+/*
+ * le_dynamic_close_proc: the close-down of the run-time environment. With RPTSTG(ON) it calls the
+ * storage report CEEGTST_STORAGE_REPORT; it discards every heap of the registry through CEEDSHP
+ * (their conditions are discarded), closes the heap record stream and, with
+ * RPTOPTS(ON), writes the options report (" Options Report ", then one line per run-time option
+ * with where it was last set and its value) to the message file through LESSOUTA or LESSOUTE.
+ *   Conditions: none (no arguments).
+ *   CALL 'le_dynamic_close_proc'
+ */
+OVLE_API int le_dynamic_close_proc(void) OVLE_NOEXCEPT;
 
 /* ==== Calendar dates ============================================================================== */
 

@@ -75,6 +75,22 @@ inline void store_vstring(void* vstring, std::string_view text) noexcept {
   std::memcpy(static_cast<char*>(vstring) + 2, text.data(), text.size());
 }
 
+// The length of `text` without its trailing `pad` characters. Fields are mostly padding, so it
+// steps back eight bytes at a time.
+inline std::size_t padded_length(std::string_view text, char pad) noexcept {
+  std::size_t n = text.size();
+  std::uint64_t pads;
+  std::memset(&pads, pad, sizeof pads);
+  while (n >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + n - 8, 8);
+    if (word != pads) break;
+    n -= 8;
+  }
+  while (n > 0 && text[n - 1] == pad) --n;
+  return n;
+}
+
 // Copies `text` into a fixed field of `width` characters, cut or padded with `pad`.
 inline void store_padded(void* field, std::size_t width, std::string_view text, char pad) noexcept {
   const std::size_t n = std::min(width, text.size());

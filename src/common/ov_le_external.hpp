@@ -152,6 +152,23 @@ class ov_le_external {
   bool ide_link_up() const noexcept { return base_[offset::ide_link_up] == 1; }
   void set_ide_link_up(bool on) const noexcept { base_[offset::ide_link_up] = on ? 1 : 0; }
 
+  // The GMT offset, sign and hhmm, as five characters.
+  std::span<char> gmt_offset() const noexcept { return field(offset::gmt_sign, 5); }
+
+  // A HEAP size at one of its display fields (heap_initial, heap_increment, heap_below_initial,
+  // heap_below_increment): eight digits.
+  std::int64_t heap_size(std::size_t off) const noexcept { return digits(off, 8); }
+  void set_heap_size(std::size_t off, std::int64_t bytes) const noexcept { store_digits(off, 8, bytes); }
+
+  // A run-time option digit (heap_location, heap_keep_free, the switches at 685 and 686, all31,
+  // rptstg, rptopts, cblopts): EBCDIC "1" is on, "0" off; an IDE may leave another digit.
+  bool option_on(std::size_t off) const noexcept { return base_[off] == ebcdic::digit(1); }
+  void set_option(std::size_t off, bool on) const noexcept { base_[off] = ebcdic::digit(on ? 1 : 0); }
+  void set_option_digit(std::size_t off, int digit) const noexcept { base_[off] = ebcdic::digit(digit % 10); }
+  // The STORAGE fill bytes (storage_heap_fill, storage_free_fill), held as the byte itself.
+  char fill_byte(std::size_t off) const noexcept { return base_[off]; }
+  void set_fill_byte(std::size_t off, char byte) const noexcept { base_[off] = byte; }
+
   // The message file: where CEEMOUT and the storage report write ("SYSOUT", blanks or low-values
   // for the SYSOUT stream, otherwise the name of an output).
   std::span<char, 8> message_file() const noexcept { return std::span<char, 8>(at(offset::message_file), 8); }

@@ -8,6 +8,8 @@
 #include "common/ebcdic.hpp"
 #include "common/frame.hpp"
 #include "common/platform/platform.hpp"
+#include "environment/runtime_options.hpp"
+#include "environment/settings.hpp"
 
 namespace ovle::environment {
 namespace {
@@ -40,19 +42,6 @@ bool is_host_b_or_q(ov_le_external area) {
 }
 
 void fill(std::span<char> field, char c) { std::fill(field.begin(), field.end(), c); }
-
-// The eight digits of a HEAP size, and the same as a binary number where the area keeps one.
-void store_heap_defaults(ov_le_external area, bool small) {
-  const std::int32_t size = small ? 4096 : 32768;
-  area.store_digits(ov_le_external::offset::heap_initial, 8, size);
-  area.store_digits(ov_le_external::offset::heap_increment, 8, size);
-  *area.at(ov_le_external::offset::heap_location) = zero;
-  *area.at(ov_le_external::offset::heap_keep_free) = zero;
-  area.store_digits(ov_le_external::offset::heap_below_initial, 8, small ? 4096 : 8192);
-  area.store_digits(ov_le_external::offset::heap_below_increment, 8, 4096);
-  area.set_heap0_initial(size);
-  area.set_heap0_increment(size);
-}
 
 void store_parameter_string(ov_le_external area, std::string_view text) {
   common::store_padded(area.parameter_string().data(), 100, text.substr(0, 100), blank);
@@ -101,9 +90,39 @@ void open_heap_record_stream(ov_le_external area) {
   }
 }
 
-// The command-line step: the user parameters replace the parameter string.
+// The command-line step: the user parameters replace the parameter string, and the run-time
+// options of the command line go to the parser.
 void apply_command_line_step(ov_le_external area, const initializer_arguments& args) {
   if (args.user_parameters) store_parameter_string(area, *args.user_parameters);
+  if (args.runtime_options && !args.runtime_options->empty()) {
+    parse_options(area, platform::ascii_from_ebcdic(*args.runtime_options), option_origin::invocation_command);
+  }
+}
+
+// Every entry of the configuration file, in order, as run-time options; the parser reads the first
+// 100 characters of each.
+void apply_configuration_entries(ov_le_external area) {
+  using configuration_program = int(const std::int16_t*, const char*, char*, std::int16_t*);
+  auto* configuration = platform::find_program_as<configuration_program>("OVLE-CFG");
+  if (configuration == nullptr) return;
+  const std::string key(20, blank);
+  char entry[256];
+  std::int16_t status = 0;
+  std::int16_t function = 0;  // the first entry, then the next ones
+  while (true) {
+    configuration(&function, key.data(), entry, &status);
+    if (status != 0) break;
+    // The blanks that pad the entry separate nothing: they are left out.
+    char text[100];
+    const std::size_t length = common::padded_length({entry, sizeof text}, blank);
+    for (std::size_t i = 0; i < length; ++i) {
+      text[i] = static_cast<char>(platform::to_ascii(static_cast<std::uint8_t>(entry[i])));
+    }
+    parse_options(area, {text, length}, option_origin::configuration_file);
+    function = 1;
+  }
+  const std::int16_t close = 4;
+  configuration(&close, key.data(), entry, &status);
 }
 
 void first_initialization(ov_le_external area) {
@@ -126,6 +145,7 @@ void first_initialization(ov_le_external area) {
   area.set_stream_id(0);
   area.set_stream_top(0);
   area.set_slot_count(0);
+  reset_options();
 }
 
 }  // namespace
@@ -176,10 +196,23 @@ void initialize_environment(ov_le_external area, const initializer_arguments& ar
     detect_host_for_initializer(area);
     if (is_host_b_or_q(area)) sysout_ascii() = common::program_info_query(3) == 3;
     area.set_century_window(80, platform::current_year());
-    store_heap_defaults(area, small_defaults);
+    connect_ide(area);
+    set_initial_country(area);
+    set_initial_language(area);
+    set_gmt_offset(area);
     set_parameter_string(area, args);
+    set_heap(area, small_defaults);
+    set_storage(area);
+    set_all31(area, small_defaults);
+    set_report_switches(area);
+    set_cblopts(area);
+    set_message_file(area);
     open_heap_record_stream(area);
-    if (area.ide_link_up() || is_host_b_or_q(area)) apply_command_line_step(area, args);
+    release_ide(area);
+    // The run-time options: on hosts "B" and "Q" the configuration file's, then the command line's;
+    // with the IDE link up the command line's alone; elsewhere none.
+    if (is_host_b_or_q(area)) apply_configuration_entries(area);
+    if ((area.ide_link_up() || is_host_b_or_q(area)) && args.runtime_options) apply_command_line_step(area, args);
   } catch (...) {
     // Allocation failure in a setting: the area keeps what was stored so far.
   }
@@ -224,6 +257,48 @@ split_switches decide_switches(ov_le_external area) noexcept {
     }
   }
   return s;
+}
+
+namespace {
+
+constexpr std::size_t text_maximum = 100;
+
+ovle_vstring make_vstring(std::string_view text) {
+  ovle_vstring v{};
+  common::store_vstring(&v, text.substr(0, text_maximum));
+  return v;
+}
+
+}  // namespace
+
+std::optional<std::string> request_initialization(ov_le_external area, std::int32_t function,
+                                                  std::optional<std::string_view> text) noexcept {
+  try {
+    detect_host_for_ovleinit(area);
+    const bool splits = function == 0 || function == 1;
+    // The text, as received, in a 100-character work field.
+    const std::string work(splits && text ? text->substr(0, text_maximum) : std::string_view{});
+    const split_switches switches = decide_switches(area);
+    const bool host_h_or_q =
+        area.host_code() == ov_le_external::host_harbinger || area.host_code() == ov_le_external::host_quill_works;
+    // The text reaches OV-PIPI only with pass-through, and on hosts "H" and "Q" through LE370.LBR.
+    const bool hand_over = switches.pass_through && (!host_h_or_q || platform::call_le370_lbr());
+    ovle_int2 function_code;
+    ovle_int2_set(&function_code, static_cast<std::int16_t>(function));
+    if (!splits) {
+      if (area.state() != ov_le_external::initialized && hand_over) common::run_initializer(&function_code);
+      return std::nullopt;
+    }
+    const split_text parts = split_command_text(work, function, switches);
+    if (hand_over) {
+      const ovle_vstring options = make_vstring(platform::ebcdic_from_ascii(parts.runtime_options));
+      const ovle_vstring user = make_vstring(platform::ebcdic_from_ascii(parts.user_parameters));
+      common::run_initializer(&function_code, &options, &user);
+    }
+    return std::string(function == 0 ? parts.user_parameters : std::string_view(work));
+  } catch (...) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace ovle::environment

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "common/ov_le_external.hpp"
@@ -55,5 +56,11 @@ constexpr split_text split_command_text(std::string_view text, std::int32_t func
 
 // OVLEINIT's decision of the two switches for the host in the area.
 split_switches decide_switches(common::ov_le_external area) noexcept;
+
+// OVLEINIT's work: host detection ("N" at offset 1), the switches, the split of `text` (ASCII, at
+// most 100 characters read) for `function` 0 or 1 and the call of OV-PIPI. Returns what argument 3
+// receives: function 0 the user parameters, function 1 the text; nothing for 2 or more.
+std::optional<std::string> request_initialization(common::ov_le_external area, std::int32_t function,
+                                                  std::optional<std::string_view> text) noexcept;
 
 }  // namespace ovle::environment

@@ -4,7 +4,8 @@
 # static:  cobc -fstatic-call, linked with -lovle (the CALLs bind at link time);
 # dynamic: a plain dynamic CALL, the library preloaded with COB_PRE_LOAD.
 # COBC_FLAG goes to cobc as well: -free compiles the program in free format.
-# Lines "      * ENV NAME=VALUE" in the program set the environment of the run.
+# Lines "      * ENV NAME=VALUE" in the program set the environment of the run; @DIR@ in a value
+# stands for the program's own folder (where data files beside it are found).
 # The program prints only its failures and ends with a non-zero RETURN-CODE on one. A program that
 # is meant to be stopped by the library says so: "      * EXPECT-RC n" is the exit status it must
 # end with, and each "      * EXPECT-LINE text" a line its output must contain (trailing blanks of the
@@ -27,7 +28,9 @@ case "$binding" in
   *) echo "unknown binding $binding" >&2; exit 2 ;;
 esac
 # The program's own settings, then run it from its work folder.
+srcdir=$(cd "$(dirname "$program")" && pwd)
 for setting in $(sed -n 's/^      \* ENV \([A-Za-z_][A-Za-z0-9_]*=[^ ]*\).*/\1/p' "$program"); do
+  setting=$(printf '%s' "$setting" | sed "s#@DIR@#$srcdir#g")
   export "${setting?}"
 done
 cd "$work"

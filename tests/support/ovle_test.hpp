@@ -23,6 +23,12 @@ inline constexpr const char* steering_variables[] = {"OVLE_OSTYPE",       "OVLE_
                                                      "OVLE_CURRENT_DATE", "OVLE_UNREACHABLE",     "OVLE_IDELINK",
                                                      "OVLE_LE370",        "LETESTPLATFORM",       "PARM",
                                                      "OVLECONFIG",        "OVLE_FACILITY_CODESET"};
+// The variables the initialization takes its settings from, and the system's country.
+// clang-format off
+inline constexpr const char* setting_variables[] = {"OVLE_OSCOUNTRY", "COBLANG", "OVCODESET", "COUNTRY", "NATLANG",
+                                                    "GMTO", "HEAP", "STORAGE", "ALL31", "RPTSTG", "RPTOPTS",
+                                                    "CBLOPTS", "MSGFILE"};
+// clang-format on
 
 // Each test starts as a new run unit would: zeroed areas, ASCII callers, host "B", a console that
 // is captured instead of printed.
@@ -30,6 +36,7 @@ class run_unit : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* name : steering_variables) unsetenv(name);
+    for (const char* name : setting_variables) unsetenv(name);
     platform::testing::clear_external_areas();
     platform::testing::reset_caller_chain();
     platform::testing::reset_programs();

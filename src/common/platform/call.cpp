@@ -1,5 +1,7 @@
 // Call by name: the library's own programs, found by their CALL names, and the host programs.
 #include <cstdlib>
+#include <map>
+#include <string>
 
 #include "common/platform/platform.hpp"
 #include "ovle/ovle.h"
@@ -18,6 +20,9 @@ struct reachability {
   std::array<bool, program_count> unreachable{};
   std::array<program_address, program_count> replaced{};
   bool le370 = false;
+  // Programs outside the library that tests make reachable by name (a family's program that is not
+  // built yet, a host program).
+  std::map<std::string, program_address, std::less<>> provided;
 };
 
 // OVLE_UNREACHABLE lists CALL names, separated by commas, that a run must not reach;
@@ -52,7 +57,13 @@ program_address find_program(std::size_t index) noexcept {
   return r.replaced[index] != nullptr ? r.replaced[index] : program_addresses[index];
 }
 
-program_address find_program(std::string_view call_name) noexcept { return find_program(program_index(call_name)); }
+program_address find_program(std::string_view call_name) noexcept {
+  const std::size_t index = program_index(call_name);
+  if (index < program_count) return find_program(index);
+  const auto& provided = state().provided;
+  const auto it = provided.find(call_name);
+  return it == provided.end() ? nullptr : it->second;
+}
 
 bool call_le370_lbr() noexcept { return state().le370; }
 
@@ -64,6 +75,12 @@ void testing::set_unreachable(std::string_view call_name, bool unreachable) {
 void testing::replace_program(std::string_view call_name, program_address replacement) {
   const auto index = program_index(call_name);
   if (index < program_count) state().replaced[index] = replacement;
+}
+
+void testing::provide_program(std::string_view call_name, program_address address) {
+  auto& provided = state().provided;
+  if (address == nullptr) provided.erase(std::string(call_name));
+  else provided.insert_or_assign(std::string(call_name), address);
 }
 
 void testing::reset_programs() { state() = from_environment(); }

@@ -2,8 +2,9 @@
 //
 // Where a GnuCOBOL program hosts the library the layer uses libcob (through cob_bridge, never linked);
 // otherwise it stands on libc and POSIX alone. Tests steer it through ovle::platform::testing and
-// through a few environment variables (OVLE_OSTYPE, OVLE_CALLER_CODESET, OVLE_CURRENT_DATE,
-// OVLE_UNREACHABLE, OVLE_IDELINK, OVLE_LE370), so every path the services take can be reached.
+// through a few environment variables (OVLE_OSTYPE, OVLE_OSCOUNTRY, OVLE_CALLER_CODESET,
+// OVLE_CURRENT_DATE, OVLE_UNREACHABLE, OVLE_IDELINK, OVLE_LE370), so every path the services take
+// can be reached.
 #pragma once
 
 #include <array>
@@ -154,9 +155,12 @@ int close() noexcept;
 struct os_info {
   std::uint16_t block_length;  // the parameter block's length field after the call
   std::uint16_t os_type;       // 1 .. n
+  std::uint16_t country_code;  // the system's country, as its international dialling code (1, 44, 49 ...)
 };
 
 // CBL_GET_OS_INFO. Type 1 unless OVLE_OSTYPE says otherwise; OVLE_OSTYPE=0 makes the call fail.
+// The country comes from the territory of the locale (LC_ALL, LC_MESSAGES, LANG: de_DE gives 49),
+// 1 when there is none; OVLE_OSCOUNTRY gives it as a number.
 std::optional<os_info> get_os_info() noexcept;
 
 // Environment variable, as the run-time's accept delivers it: the value cut or blank-padded to
@@ -167,6 +171,9 @@ std::optional<std::string> environment_value(std::string_view name, std::size_t 
 // replacement (what a later accept of the command line returns).
 std::string command_line();
 void set_command_line(std::string_view text);
+
+// The command-line arguments after the program name, as the run-time counts them.
+std::vector<std::string> command_arguments();
 
 // One console line (ASCII) on stdout, flushed so that it interleaves with DISPLAY.
 void console_line(std::string_view text) noexcept;
@@ -253,6 +260,8 @@ void set_unreachable(std::string_view call_name, bool unreachable);
 // Puts `replacement` in place of the library program of that CALL name (a spy that may call the
 // real program); null puts the real program back.
 void replace_program(std::string_view call_name, program_address replacement);
+// Makes a program that is not the library's reachable by that CALL name (null: unreachable again).
+void provide_program(std::string_view call_name, program_address address);
 // Makes every later open_vfile fail (answer 0), or work again.
 void set_vfile_open_fails(bool fails) noexcept;
 // Makes every later write_vfile fail (answer false, nothing written), or work again.
@@ -261,7 +270,7 @@ void set_vfile_write_fails(bool fails) noexcept;
 void set_allocation_fails(bool fails) noexcept;
 // Makes the host program "$COBDIR\LE370.LBR" reachable.
 void set_le370_reachable(bool reachable);
-// Every program reachable and none replaced, LE370.LBR as OVLE_LE370 says.
+// Every program reachable, none replaced or provided, LE370.LBR as OVLE_LE370 says.
 void reset_programs();
 
 // The stand-in IDE link. Absent by default: "IDELINK" cannot be loaded.
@@ -277,6 +286,10 @@ void reset_ide_link();  // back to what OVLE_IDELINK describes
 // Number of calls each IDE link entry received since the last set/reset, in the order
 // load, is_up, connect, get_int, get_str, release, close.
 std::array<int, 7> ide_link_calls() noexcept;
+
+// The command-line arguments command_arguments() reports instead of the process's own (null
+// restores them).
+void set_command_arguments(const std::vector<std::string>* arguments);
 
 // Console lines go to `sink` instead of stdout (null restores stdout).
 void capture_console(std::vector<std::string>* sink) noexcept;

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "common/platform/cob_bridge.hpp"
 #include "common/platform/platform.hpp"
@@ -31,7 +32,42 @@ std::string fit(std::string_view text, std::size_t length) {
 struct command_line_state {
   bool replaced = false;
   std::string text;
+  bool arguments_replaced = false;
+  std::vector<std::string> arguments;
 };
+
+// argv as the kernel keeps it: NUL-terminated strings, the program name first.
+std::vector<std::string> process_arguments() {
+  std::ifstream in("/proc/self/cmdline", std::ios::binary);
+  std::vector<std::string> arguments;
+  std::string argument;
+  while (std::getline(in, argument, '\0')) arguments.push_back(argument);
+  return arguments;
+}
+
+// The territory of a locale name (language_TERRITORY.codeset@modifier) as a dialling code.
+std::uint16_t country_of_locale(std::string_view locale) {
+  const auto underscore = locale.find('_');
+  if (underscore == std::string_view::npos || locale.size() < underscore + 3) return 1;
+  const std::string_view territory = locale.substr(underscore + 1, 2);
+  static constexpr std::pair<std::string_view, std::uint16_t> codes[] = {
+      {"US", 1},  {"CA", 2},  {"NL", 31}, {"BE", 32}, {"FR", 33}, {"ES", 34}, {"IT", 39},  {"CH", 41}, {"AT", 43},
+      {"GB", 44}, {"DK", 45}, {"SE", 46}, {"NO", 47}, {"DE", 49}, {"TR", 90}, {"PT", 351}, {"FI", 358}};
+  for (const auto& [name, code] : codes) {
+    if (name == territory) return code;
+  }
+  return 1;
+}
+
+std::uint16_t system_country() {
+  if (const auto code = environment_integer("OVLE_OSCOUNTRY"); code && *code > 0 && *code <= 0xFFFF) {
+    return static_cast<std::uint16_t>(*code);
+  }
+  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    if (const char* value = std::getenv(variable); value != nullptr && *value != '\0') return country_of_locale(value);
+  }
+  return 1;
+}
 
 command_line_state& command_line_store() {
   static auto* state = new command_line_state();
@@ -69,7 +105,7 @@ std::optional<os_info> get_os_info() noexcept {
   const long type = environment_integer("OVLE_OSTYPE").value_or(1);
   if (type <= 0 || type > 0xFFFF) return std::nullopt;
   const long length = environment_integer("OVLE_OSINFO_LENGTH").value_or(28);
-  return os_info{static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(type)};
+  return os_info{static_cast<std::uint16_t>(length), static_cast<std::uint16_t>(type), system_country()};
 }
 
 std::optional<std::string> environment_value(std::string_view name, std::size_t length) {
@@ -82,17 +118,20 @@ std::optional<std::string> environment_value(std::string_view name, std::size_t 
 std::string command_line() {
   auto& store = command_line_store();
   if (store.replaced) return fit(store.text, 100);
-  std::ifstream in("/proc/self/cmdline", std::ios::binary);
-  std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   std::string text;
-  std::size_t start = raw.find('\0');  // skip the program name
-  while (start != std::string::npos && start + 1 < raw.size()) {
-    const std::size_t end = raw.find('\0', start + 1);
+  for (const std::string& argument : command_arguments()) {
     if (!text.empty()) text += ' ';
-    text += raw.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
-    start = end;
+    text += argument;
   }
   return fit(text, 100);
+}
+
+std::vector<std::string> command_arguments() {
+  auto& store = command_line_store();
+  if (store.arguments_replaced) return store.arguments;
+  std::vector<std::string> arguments = process_arguments();
+  if (!arguments.empty()) arguments.erase(arguments.begin());  // the program name
+  return arguments;
 }
 
 void set_command_line(std::string_view text) {
@@ -178,6 +217,12 @@ std::array<char, 21> current_date() noexcept {
   put(17, 2, magnitude / 60 % 100);
   put(19, 2, magnitude % 60);
   return out;
+}
+
+void testing::set_command_arguments(const std::vector<std::string>* arguments) {
+  auto& store = command_line_store();
+  store.arguments_replaced = arguments != nullptr;
+  store.arguments = arguments != nullptr ? *arguments : std::vector<std::string>{};
 }
 
 void testing::capture_console(std::vector<std::string>* sink) noexcept { console_sink() = sink; }

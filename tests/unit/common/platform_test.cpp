@@ -113,6 +113,12 @@ TEST_F(Platforms, NamesReachOneAreaAndOneProgramEach) {
   }
   EXPECT_EQ(platform::find_program("OV-PIPI"), reinterpret_cast<platform::program_address>(&OV0PIPI));
   EXPECT_EQ(platform::find_program("OV0PIPI"), nullptr) << "calls by name use the hyphenated form";
+  // A program outside the library (a host's, or a family's not built yet) is found only once provided.
+  EXPECT_EQ(platform::find_program("USERPGM1"), nullptr);
+  platform::testing::provide_program("USERPGM1", reinterpret_cast<platform::program_address>(&CEEQCEN));
+  EXPECT_EQ(platform::find_program("USERPGM1"), reinterpret_cast<platform::program_address>(&CEEQCEN));
+  platform::testing::provide_program("USERPGM1", nullptr);
+  EXPECT_EQ(platform::find_program("USERPGM1"), nullptr);
   setenv("OVLE_UNREACHABLE", "CEEQCEN,,OV-PIPI,UNKNOWN", 1);
   setenv("OVLE_LE370", "1", 1);
   platform::testing::reset_programs();
@@ -176,6 +182,49 @@ TEST_F(Platforms, LineFilesAnswerWithCobolFileStatus) {
   add({in.read(record, 3), platform::line_file().open(path + "/x", mode::input)});
   EXPECT_EQ(statuses + " " + records, "48004100004200000000001035 FIRST LINE  |SEC");
   std::filesystem::remove_all(dir);
+}
+
+// The system's country comes from the first locale variable that is set, as a dialling code.
+TEST_F(Platforms, TheSystemReportsItsCountryAndCommandLine) {
+  const struct {
+    const char *oscountry, *lc_all, *lc_messages, *lang;
+    std::uint16_t country;
+  } cases[] = {{nullptr, nullptr, nullptr, nullptr, 1},
+               {nullptr, nullptr, nullptr, "de_DE.UTF-8", 49},
+               {nullptr, "fr_FR", nullptr, "de_DE.UTF-8", 33},
+               {nullptr, nullptr, "pt_PT@euro", "de_DE", 351},
+               {nullptr, nullptr, nullptr, "C.UTF-8", 1},
+               {nullptr, nullptr, nullptr, "xx_ZZ", 1},
+               {nullptr, nullptr, nullptr, "en_", 1},
+               {"358", nullptr, nullptr, "de_DE", 358},
+               {"0", nullptr, nullptr, "de_DE", 49}};
+  for (const auto& c : cases) {
+    const std::pair<const char*, const char*> variables[] = {
+        {"OVLE_OSCOUNTRY", c.oscountry}, {"LC_ALL", c.lc_all}, {"LC_MESSAGES", c.lc_messages}, {"LANG", c.lang}};
+    for (const auto& [name, value] : variables) value ? setenv(name, value, 1) : unsetenv(name);
+    const auto info = platform::get_os_info();
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->country_code, c.country) << (c.lang ? c.lang : "") << " " << (c.lc_all ? c.lc_all : "");
+  }
+  for (const char* name : {"OVLE_OSCOUNTRY", "LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
+  const std::vector<std::string> arguments = {"ONE", "TWO THREE", ""};
+  platform::testing::set_command_arguments(&arguments);
+  EXPECT_EQ(platform::command_arguments(), arguments);
+  EXPECT_EQ(platform::command_line(), ("ONE TWO THREE " + std::string(100, ' ')).substr(0, 100));
+  platform::testing::set_command_arguments(nullptr);
+  EXPECT_NE(platform::command_arguments(), arguments) << "the test program's own arguments again";
+}
+
+TEST(Platform, PaddedLengthSkipsTrailingPadOnly) {
+  for (std::size_t text = 0; text <= 20; ++text) {
+    for (std::size_t pad = 0; pad <= 20; ++pad) {
+      const std::string field = std::string(text, 'x') + std::string(pad, ' ');
+      EXPECT_EQ(common::padded_length(field, ' '), text) << text << "+" << pad;
+      const std::string inner = "a" + std::string(pad, ' ') + "b" + std::string(text, ' ');
+      EXPECT_EQ(common::padded_length(inner, ' '), pad + 2) << text << "+" << pad;
+    }
+  }
+  EXPECT_EQ(common::padded_length(std::string(17, '\x40'), '\x40'), 0u);
 }
 
 int exit_procedure() { return std::fputs("exit procedure ran\n", stderr) < 0; }

@@ -12,14 +12,16 @@ using common::ov_le_external;
 // What OVLEINIT handed to OV-PIPI.
 struct handed {
   int calls = 0;
+  int ide_asks = 0;  // settings OVLEINIT had asked of the IDE by then
   std::optional<std::int16_t> function;
   std::optional<std::string> options, user;
 } last_handed;
 
 int recording_initializer(const ovle_int2* f, const ovle_vstring* o, const ovle_vstring* u) noexcept {
   const auto text = [](const ovle_vstring* v) { return platform::ascii_from_ebcdic(test::text_of(*v)); };
-  last_handed = {last_handed.calls + 1, f ? std::optional(ovle_int2_get(f)) : std::nullopt,
-                 o ? std::optional(text(o)) : std::nullopt, u ? std::optional(text(u)) : std::nullopt};
+  last_handed = {last_handed.calls + 1, platform::testing::ide_link_calls()[3],
+                 f ? std::optional(ovle_int2_get(f)) : std::nullopt, o ? std::optional(text(o)) : std::nullopt,
+                 u ? std::optional(text(u)) : std::nullopt};
   return OV0PIPI(f, o, u);
 }
 
@@ -61,9 +63,9 @@ TEST_F(Environment, FirstServiceCallStoresTheFirstInitializationValues) {
   area().set_user_field(1, 77);
   first_service_call();
   EXPECT_EQ(ascii_at(0, 23), "BY2026120515301234+0100") << "host B, initialized, the time of initialization";
-  EXPECT_EQ(ascii_at(23, 105), std::string(101, ' ') + "0000") << "parameter string, GMT offset";
-  EXPECT_EQ(hex_at(129, 4) + " " + hex_at(329, 2), "00014040 0001") << "one country of two blanks, one language";
-  EXPECT_EQ(ascii_at(628, 8), "00804619") << "language 00, window 80, first year 1946";
+  EXPECT_EQ(ascii_at(23, 105), std::string(100, ' ') + "+0100") << "parameter string, the system's GMT offset";
+  EXPECT_EQ(hex_at(129, 4) + " " + hex_at(329, 5), "0001E4E2 0001C5D5E4") << "one country US, one language ENU";
+  EXPECT_EQ(ascii_at(628, 8), "01804619") << "language 01, window 80, first year 1946";
   EXPECT_EQ(hex_at(641, 10), std::string(20, '0')) << "user fields, no IDE host, no IDE link";
   EXPECT_EQ(ascii_at(651, 34), "0003276800032768000000819200004096");
   EXPECT_EQ(hex_at(705, 8), "0000800000008000");
@@ -76,6 +78,22 @@ TEST_F(Environment, FirstServiceCallStoresTheFirstInitializationValues) {
   OV0PIPI(nullptr, nullptr, nullptr);
   first_service_call();
   EXPECT_EQ(area().user_field(2), 5);
+}
+
+TEST_F(Environment, OvPipiReadsAtMostOneHundredCharactersOfEachText) {
+  platform::testing::replace_program("OV-PIPI", nullptr);
+  const ovle_int2 function = [] {
+    ovle_int2 f;
+    ovle_int2_set(&f, 3);
+    return f;
+  }();
+  const std::string options = "RPTS(ON)" + std::string(92, ' ') + "RPTO(ON)";
+  const ovle_vstring runtime_options = test::vstring(platform::ebcdic_from_ascii(options));
+  const ovle_vstring user = test::vstring(platform::ebcdic_from_ascii(std::string(100, 'U') + "VWXYZ"));
+  EXPECT_EQ(OV0PIPI(&function, &runtime_options, &user), 0);
+  EXPECT_EQ(ascii_at(23, 100), std::string(100, 'U'));
+  EXPECT_EQ(hex_at(690, 2), "F1F0") << "RPTSTG(ON) read, RPTOPTS(ON) beyond the 100th character not";
+  EXPECT_TRUE(console.empty());
 }
 
 TEST_F(Environment, AHeapRecordStreamThatCannotOpenIsReported) {
@@ -148,7 +166,7 @@ TEST_F(Environment, OvleinitSplitsTheTextAsTheHostAndItsSwitchesSay) {
     }
     if (c.on == h_down || c.on == h_missing) ide_host(1, 1, false, c.on == h_down);
     EXPECT_EQ(ovleinit(c.function, c.text), c.returned);
-    EXPECT_EQ(platform::testing::ide_link_calls()[3], c.ide_asks);
+    EXPECT_EQ(c.options ? last_handed.ide_asks : platform::testing::ide_link_calls()[3], c.ide_asks);
     EXPECT_EQ(last_handed.calls, c.options ? 1 : 0);
     EXPECT_EQ(area().state(), c.options ? ov_le_external::initialized : ov_le_external::reinit_requested);
     if (c.options) {

@@ -226,6 +226,7 @@ TEST_F(HeapServices, AllRegistrySlotsInUseGive813) {
 
 // The registry and records after a fixed sequence, byte for byte.
 TEST_F(HeapServices, RegistryAndRecordBytes) {
+  area().set_all31(e1);  // ALL31(ON): the options decide, and 77 asks for storage above the line
   EXPECT_EQ(create(5000, 100, 77), 1);
   char* a = get(1, 24);
   char* b = get(1, 8);

@@ -1,0 +1,247 @@
+// Exit processing: the end-of-run procedure installed once, the close-down in its order (storage
+// report, heap discards, stream close, options report), and where the options report goes.
+#include <fstream>
+#include <sstream>
+
+#include "child_process.hpp"
+#include "environment/runtime_options.hpp"
+#include "ovle_test.hpp"
+
+namespace ovle {
+namespace {
+
+using common::ov_le_external;
+
+// The spies stand in for the storage report, the heap discard and the SYSOUT writers; they log to a
+// file, which survives the end of the child's run.
+std::string log_path;
+
+void log(const std::string& line) { std::ofstream(log_path, std::ios::app) << line << "\n"; }
+
+std::string contents(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+int storage_report_spy() noexcept {
+  log("storage report");
+  return 0;
+}
+
+int discard_spy(const ovle_int4* heap_id, ovle_feedback* fc) noexcept {
+  log("discard " + std::to_string(ovle_int4_get(heap_id)) + (fc ? " with a feedback code" : ""));
+  return 0;
+}
+
+// The writer calls, run together: "A2*67" is 67 calls of LESSOUTA with function 2; an open shows the
+// name it was given, in ASCII.
+std::string writer_calls;
+char last_writer = 0;
+int last_function = -1, repeat = 0;
+void record_writer(char writer, const ovle_int2* f, const ovle_int2* n, const char* text) {
+  const int function = ovle_int2_get(f);
+  std::string t(text, static_cast<std::size_t>(ovle_int2_get(n)));
+  if (writer == 'E') t = platform::ascii_from_ebcdic(t);
+  if (function == 2 || function == 0) {
+    if (repeat == 0) log(std::string(1, writer) + " first line '" + t + "'");
+    if (writer == last_writer && function == last_function) {
+      ++repeat;
+      return;
+    }
+  }
+  if (repeat > 0) writer_calls += "*" + std::to_string(repeat) + " ";
+  repeat = function == 2 || function == 0 ? 1 : 0;
+  last_writer = writer;
+  last_function = function;
+  writer_calls += std::string(1, writer) + std::to_string(function) + (function == 1 ? ":" + t + " " : "");
+}
+std::string writer_summary() { return writer_calls + (repeat > 0 ? "*" + std::to_string(repeat) : ""); }
+int writer_a_spy(const ovle_int2* f, const ovle_int2* n, const char* text) noexcept {
+  record_writer('A', f, n, text);
+  return 0;
+}
+int writer_e_spy(const ovle_int2* f, const ovle_int2* n, const char* text) noexcept {
+  record_writer('E', f, n, text);
+  return 0;
+}
+
+void provide_storage_spies() {
+  platform::testing::replace_program("CEEGTST_STORAGE_REPORT",
+                                     reinterpret_cast<platform::program_address>(&storage_report_spy));
+  platform::testing::replace_program("CEEDSHP", reinterpret_cast<platform::program_address>(&discard_spy));
+}
+
+// Heaps 0 and 2 in use, slot 2 free, as the storage services leave the registry.
+void three_slots() {
+  const auto area = ov_le_external::attach();
+  area.set_slot_count(3);
+  area.set_empty_heap_slot(2, -1, 0, 0, 0);
+  area.set_empty_heap_slot(3, 2, 4096, 4096, 0);
+}
+
+void start_run_unit(const char* text) {
+  platform::testing::clear_external_areas();
+  const std::int32_t function = 0;
+  const ovle_vstring command = test::vstring(text);
+  ovle_vstring user;
+  OVLEINIT(&function, &command, &user);
+}
+
+// Each test starts in a process of its own, as ctest runs it: the installation of the end-of-run
+// procedure and the choice of SYSOUT writer last for the process, and the children inherit them.
+class Exit : public test::run_unit {
+ protected:
+  void SetUp() override {
+    run_unit::SetUp();
+    log_path = "/tmp/ovle_exit_log_" + std::to_string(getpid());
+    report_path = "/tmp/ovle_exit_report_" + std::to_string(getpid());
+    std::remove(log_path.c_str());
+    std::remove(report_path.c_str());
+    setenv("OVLE_CURRENT_DATE", "2026120515301234+0100", 1);
+    setenv("DD_OPTS", report_path.c_str(), 1);
+  }
+  void TearDown() override {
+    std::remove(log_path.c_str());
+    std::remove(report_path.c_str());
+    run_unit::TearDown();
+  }
+  // Runs `body` in a child that then ends its run with exit(), so its end-of-run procedures run.
+  template <typename Body>
+  static int run_to_the_end(Body&& body) {
+    std::fflush(stdout);
+    const pid_t pid = fork();
+    if (pid == 0) {
+      body();
+      std::exit(0);
+    }
+    int status = -1;
+    waitpid(pid, &status, 0);
+    return status;
+  }
+  std::string report_path;
+};
+
+TEST_F(Exit, TheEndOfTheRunClosesTheEnvironmentDownInOrder) {
+  const int status = run_to_the_end([] {
+    provide_storage_spies();
+    start_run_unit("X/RPTSTG(ON) RPTOPTS(ON) MSGFILE(OPTS)");
+    three_slots();
+  });
+  EXPECT_EQ(status, 0);
+  // The storage report while every heap is still there; heap 0 too (its own answer is ignored);
+  // no feedback code; free slots skipped.
+  EXPECT_EQ(contents(log_path), "storage report\ndiscard 0\ndiscard 2\n");
+  const std::string report = contents(report_path);
+  EXPECT_TRUE(report.starts_with(" Options Report\n\n LAST WHERE SET          OPTION\n")) << report;
+  EXPECT_NE(report.find("\n Invocation command      RPTSTG(ON)\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("\n Invocation command      MSGFILE(OPTS,FBA,121,0,NOENQ)\n"), std::string::npos);
+}
+
+TEST_F(Exit, NothingRunsAtTheEndWhenTheHeapRecordStreamDidNotOpen) {
+  const int status = run_to_the_end([] {
+    provide_storage_spies();
+    platform::testing::set_vfile_open_fails(true);
+    start_run_unit("X/RPTSTG(ON) RPTOPTS(ON) MSGFILE(OPTS)");
+    three_slots();
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(contents(log_path), "");
+  EXPECT_FALSE(std::ifstream(report_path).good());
+}
+
+TEST_F(Exit, WithoutRptstgNoStorageReportAndTheStreamCloses) {
+  const auto outcome = test::run_in_child([](std::string& out) {
+    provide_storage_spies();
+    start_run_unit("X/RPTSTG(OFF)");
+    three_slots();
+    const auto area = ov_le_external::attach();
+    std::byte probe[1];
+    out = platform::read_vfile(area.stream_id(), 0, std::span(probe, 0)) ? "open " : "closed ";
+    le_dynamic_close_proc();
+    out += platform::read_vfile(area.stream_id(), 0, std::span(probe, 0)) ? "open" : "closed";
+  });
+  EXPECT_EQ(outcome.output, "open closed");
+  EXPECT_EQ(contents(log_path), "discard 0\ndiscard 2\n");
+}
+
+// OVLEEPNT alone installs the procedure but asks for no close-down; the procedure marks the
+// environment for re-initialization, which the next service call performs.
+TEST_F(Exit, TheExitProcedureLeavesTheEnvironmentToBeInitializedAgain) {
+  const auto outcome = test::run_in_child([](std::string& out) {
+    provide_storage_spies();
+    platform::testing::set_vfile_open_fails(true);  // OV-PIPI installs nothing
+    start_run_unit("X/RPTSTG(ON)");
+    platform::testing::set_vfile_open_fails(false);
+    const auto area = ov_le_external::attach();
+    area.set_user_field(1, 5);
+    OVLEEPNT();
+    le_common_exit_proc();
+    out = std::string(1, area.state() == ov_le_external::reinit_requested ? 'N' : '?');
+    ovle_int4 window;
+    CEEQCEN(&window, nullptr);  // initializes again: the stream opens, exit processing registers
+    out += std::string(area.is_initialized() ? " Y " : " ? ") + std::to_string(area.user_field(1));
+    out += area.stream_id() != 0 ? " stream" : " no stream";
+    le_common_exit_proc();
+  });
+  EXPECT_EQ(outcome.output, "N Y 0 stream");
+  EXPECT_EQ(contents(log_path), "discard 0\n") << "the close-down ran once, after register_heap_usage";
+}
+
+TEST_F(Exit, TheOptionsReportGoesWhereTheMessageFileSays) {
+  const std::string lines = std::to_string(4 + environment::vocabulary().size());
+  const struct {
+    const char* ostype;
+    bool ide_up;
+    bool ebcdic_caller;
+    std::string name;  // the message file field, ASCII
+    bool rptopts;
+    std::string calls;
+  } cases[] = {
+      {"1", false, false, "SYSOUT  ", true, "A0*" + lines},
+      {"1", false, false, "sysout  ", true, "A0*" + lines},
+      {"1", false, false, "        ", true, "A0*" + lines},
+      {"1", false, false, std::string(8, '\0'), true, "A0*" + lines},
+      {"1", false, false, "optrpt  ", true, "A1:OPTRPT   A2*" + lines + " A3"},
+      {"2", false, true, "OPTRPT  ", true, "E1:OPTRPT   E2*" + lines + " E3"},
+      {"0", false, false, "        ", true, "E1:OPTIONS  E2*" + lines + " E3"},
+      {"0", false, false, std::string(8, '\0'), true, "E1:OPTIONS  E2*" + lines + " E3"},
+      {"0", false, false, "optrpt  ", true, "E1:optrpt   E2*" + lines + " E3"},
+      {"3", true, false, "sysout  ", true, "E0*" + lines},
+      {"3", false, false, "sysout  ", true, "E1:sysout   E2*" + lines + " E3"},
+      {"1", false, false, "optrpt  ", false, ""},
+  };
+  for (const auto& c : cases) {
+    const auto outcome = test::run_in_child([&](std::string& out) {
+      setenv("OVLE_OSTYPE", c.ostype, 1);
+      platform::testing::ide_link_setup link;
+      link.loadable = c.ide_up;
+      link.is_up_rc = c.ide_up ? 0 : 1;
+      platform::testing::set_ide_link(link);
+      if (c.ebcdic_caller) {
+        platform::testing::set_caller_chain({platform::attribute_ebcdic, platform::attribute_ebcdic});
+      }
+      platform::testing::clear_external_areas();
+      ovle_int4 window;
+      CEEQCEN(&window, nullptr);
+      const auto area = ov_le_external::attach();
+      const std::string name = platform::ebcdic_from_ascii(c.name);  // X'00' stays X'00'
+      std::copy(name.begin(), name.end(), area.message_file().begin());
+      area.set_option(ov_le_external::offset::rptopts, c.rptopts);
+      platform::testing::replace_program("LESSOUTA", reinterpret_cast<platform::program_address>(&writer_a_spy));
+      platform::testing::replace_program("LESSOUTE", reinterpret_cast<platform::program_address>(&writer_e_spy));
+      le_dynamic_close_proc();
+      area.set_option(ov_le_external::offset::rptopts, false);
+      out = writer_summary();
+    });
+    EXPECT_EQ(outcome.output, c.calls) << c.ostype << " '" << c.name << "'";
+  }
+  // Each writer got the report's lines in its own code set.
+  const std::string log = contents(log_path);
+  EXPECT_NE(log.find("A first line ' Options Report '"), std::string::npos) << log;
+  EXPECT_NE(log.find("E first line ' Options Report '"), std::string::npos) << log;
+}
+
+}  // namespace
+}  // namespace ovle
