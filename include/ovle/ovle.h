@@ -394,8 +394,8 @@ OVLE_API int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, ovl
  * CEEDATE: formats a Lilian day (1 = 15 October 1582) through a picture string.
  *   lilian   INT4, in: 1 to 3,074,324.
  *   picture  VSTRING, in: the picture, at most 100 characters scanned; empty or blank takes the
- *            default of the country on top of the country stack from CEEFMDA (a country never set
- *            has an empty one, which gives 2518). Unchanged after the call.
+ *            default of the country on top of the country stack from CEEFMDA (a blank country has
+ *            an empty one, which gives 2518). Unchanged after the call.
  *   output   PIC X(80), out: the date, blank-padded; blank on any condition.
  *   fc       feedback code, out, may be omitted. Conditions (severity 3, facility CEE): 2512 Lilian
  *            day out of range; 2518 no token in the picture (also when CEEFMDA cannot be reached:
