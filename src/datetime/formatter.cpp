@@ -195,7 +195,11 @@ class work_area {
   // The first 80 characters of the picture, blank-padded.
   explicit work_area(std::string_view picture) noexcept {
     text_.fill(blank);
-    std::memcpy(text_.data(), picture.data(), std::min(picture.size(), width));
+    // In words: a picture is short, and a block move costs more to start than it saves.
+    const std::size_t n = std::min(picture.size(), width);
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) std::memcpy(text_.data() + i, picture.data() + i, 8);
+    for (; i < n; ++i) text_[i] = picture[i];
   }
 
   std::span<const char, width> text() const noexcept { return text_; }
