@@ -168,13 +168,8 @@ TEST_F(Tokens, DecodeChecksBothAndTheLaterWins) {
           std::memset(token.instance, 0xF0, 8);
           const auto [out, fc] = decode(token);
           const bool severity_ok = severity >= 0 && severity <= 4;
-          const parts want{severity,
-                           2508,
-                           1,
-                           severity,
-                           static_cast<std::int16_t>(byte4 & 1),
-                           caller_text(facility),
-                           {0xF0, 0xF0, 0xF0, 0xF0, 0xF0, 0xF0, 0xF0, 0xF0}};
+          parts want{severity, 2508, 1, severity, static_cast<std::int16_t>(byte4 & 1), caller_text(facility), {}};
+          want.instance.fill(0xF0);
           EXPECT_EQ(fc, !acceptable    ? expected(1, 404)
                         : !severity_ok ? expected(3, 403)
                                        : view(ovle_feedback{}))

@@ -246,18 +246,10 @@ void check_special_operands() {
   const std::vector<int (*)(const T*, const T*, ovle_feedback*, T*)> binaries = {
       pick(CEESSAT2, CEESDAT2), pick(CEESSDIM, CEESDDIM), pick(CEESSMOD, CEESDMOD), pick(CEESSSGN, CEESDSGN),
       pick(CEESSXPS, CEESDXPD)};
-  const T specials[] = {lim::quiet_NaN(),
-                        -lim::quiet_NaN(),
-                        lim::infinity(),
-                        -lim::infinity(),
-                        T{0},
-                        -T{0},
-                        lim::denorm_min(),
-                        lim::max(),
-                        lim::lowest(),
-                        T{1},
-                        T{-1},
-                        T{-2.5}};
+  // clang-format off
+  const T specials[] = {lim::quiet_NaN(), -lim::quiet_NaN(), lim::infinity(), -lim::infinity(), T{0}, -T{0},
+                        lim::denorm_min(), lim::max(), lim::lowest(), T{1}, T{-1}, T{-2.5}};
+  // clang-format on
   for (const T x : specials) {
     for (const T y : specials) {
       std::vector<answer<T>> answers;
