@@ -102,14 +102,8 @@ const std::vector<std::string> expected_report = {
 };
 // clang-format on
 
-TEST_F(StorageReport, ReportLinesForAFixedSequence) {
-  OV0PIPI(nullptr, nullptr, nullptr);
-  fixed_sequence();
-  CEEGTST_STORAGE_REPORT();
-  EXPECT_EQ(sysout, expected_report);
-}
-
-// Where the report goes: SYSOUT or a named output, by host, message file name and the caller's code set.
+// The report's lines for a fixed sequence, and where they go: SYSOUT or a named output, by host,
+// message file name and the caller's code set.
 TEST_F(StorageReport, ReportDestinations) {
   struct row {
     const char* os_type;    // "1": host B; "2": host Q; "0": no host recognized
