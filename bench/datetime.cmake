@@ -1,2 +1,3 @@
 ovle_benchmark(bench_datetime_calendar datetime_calendar_bench.cpp)
 ovle_benchmark(ovle_datetime_engine_bench datetime_engine_bench.cpp)
+ovle_benchmark(bench_datetime_timestamp datetime_timestamp_bench.cpp)

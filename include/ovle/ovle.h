@@ -376,7 +376,137 @@ OVLE_API int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, ovl
 
 /* ==== Timestamps and the clock ==================================================================== */
 
-/* Lilian seconds, CEEDATE, CEESECS, CEEDATM, CEESECI, CEEISEC, CEELOCT, CEEGMT, CEEUTC, CEEGMTO. */
+/*
+ * Lilian seconds (FLOAT8, COMP-2): the Lilian day x 86,400 plus the seconds of the day, milliseconds
+ * as the fraction; 86,400.000 is 00:00:00.000 on 15 October 1582 and 265,621,679,999.999 is
+ * 23:59:59.999 on 31 December 9999. A FLOAT8 is read as the shortest decimal that gives back the same
+ * FLOAT8, cut (not rounded) after the milliseconds: 12,799,197,749.046 is 046 milliseconds. NaN, the
+ * infinities and -0 are outside the range.
+ *
+ * Picture strings of the formatting services: the tokens of CEEDAYS, plus ZYY, ZM, ZD and ZH (a
+ * leading zero dropped), RRRZ and the Z-form names (Mmmmmmmmmz, Wwwwwwwwwz: trailing blanks dropped),
+ * HH, MI, SS, 9/99/999 (tenths, hundredths, milliseconds, truncated) and AP, ap, A.P., a.p. (CEEDATM
+ * only: AM up to 12 o'clock, PM from 13 on, when the hours then count from 1). Everything else is
+ * copied as written. Only the first 80 characters of a picture are formatted.
+ */
+
+/*
+ * CEEDATE: formats a Lilian day (1 = 15 October 1582) through a picture string.
+ *   lilian   INT4, in: 1 to 3,074,324.
+ *   picture  VSTRING, in: the picture, at most 100 characters scanned; empty or blank takes the
+ *            default of the country on top of the country stack from CEEFMDA (a blank country has
+ *            an empty one, which gives 2518). Unchanged after the call.
+ *   output   PIC X(80), out: the date, blank-padded; blank on any condition.
+ *   fc       feedback code, out, may be omitted. Conditions (severity 3, facility CEE): 2512 Lilian
+ *            day out of range; 2518 no token in the picture (also when CEEFMDA cannot be reached:
+ *            two console lines say so). A condition of CEEFMDA's is returned as it came.
+ *   "Wwwwwwwwwz, Mmmmmmmmmz ZD, YYYY" gives "Monday, January 1, 1601" for Lilian 6654.
+ *   CALL 'CEEDATE' USING LILIAN PICSTR OUT-DATE FC
+ */
+OVLE_API int CEEDATE(const ovle_int4* lilian, const ovle_vstring* picture, char* output, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEESECI: splits Lilian seconds into the seven components.
+ *   seconds  FLOAT8 (COMP-2), in: 86,400 to 265,621,679,999.999.
+ *   year, month, day, hours, minutes, seconds_out, milliseconds
+ *            INT4, out: 1582-9999, 1-12, 1-31, 0-23, 0-59, 0-59, 0-999; all 0 on a condition.
+ *   fc       feedback code, out, may be omitted. Conditions: severity 3, message 2505, facility CEE
+ *            for seconds out of range.
+ *   CALL 'CEESECI' USING SECS YEAR MONTH DAYS HOURS MINUTES SECONDS MILLSEC FC
+ */
+OVLE_API int CEESECI(const double* seconds, ovle_int4* year, ovle_int4* month, ovle_int4* day, ovle_int4* hours,
+                     ovle_int4* minutes, ovle_int4* seconds_out, ovle_int4* milliseconds, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEISEC: builds Lilian seconds from the seven components.
+ *   year, month, day, hours, minutes, seconds_in, milliseconds
+ *            INT4, in: 1582-9999, 1-12, 1-31, 0-23, 0-59, 0-59, 0-999.
+ *   seconds  FLOAT8 (COMP-2), out: Lilian seconds, 0 on a condition.
+ *   fc       feedback code, out, may be omitted. Conditions (severity 3, facility CEE), the first
+ *            that applies in this order: 2510 hours, 2511 day, 2514 year, 2515 milliseconds,
+ *            2516 minutes, 2517 month, 2519 seconds out of range. The day is checked against 1 to 31
+ *            only: a day that the month does not have (30 February), or a day of 1582 before
+ *            15 October, counts as Lilian day 0, which leaves the time of the day alone (below
+ *            86,400, out of range for the services that take Lilian seconds).
+ *   CALL 'CEEISEC' USING YEAR MONTH DAYS HOURS MINUTES SECONDS MILLSEC SECS FC
+ */
+OVLE_API int CEEISEC(const ovle_int4* year, const ovle_int4* month, const ovle_int4* day, const ovle_int4* hours,
+                     const ovle_int4* minutes, const ovle_int4* seconds_in, const ovle_int4* milliseconds,
+                     double* seconds, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEESECS: converts a timestamp written as text, laid out by a picture, to Lilian seconds. The date
+ * part is read by CEEDAYS (called by name, same rules and conditions); the hour, minutes, seconds and
+ * fraction are then read at their tokens' positions, moved left by what the text is short of before
+ * them: a one-digit hour (delimited on both sides), and the one-digit months and days, shortened
+ * names and Roman numerals the date part had ("92/6/3 15.35.03" with "YY/MM/DD HH.MI.SS" is
+ * 15:35:03). 9 and 99 are read as tenths and hundredths. The meridian is not applied (01:00 PM is
+ * 01:00) and the time is not range-checked (hour 25 is 01:00 of the next day).
+ *   timestamp  VSTRING, in: at most 80 characters read; leading blanks are skipped unless the
+ *              picture starts with a blank. Unchanged after the call.
+ *   picture    VSTRING, in: at most 100 characters scanned. Unchanged after the call.
+ *   seconds    FLOAT8 (COMP-2), out: Lilian seconds; left as it was when the date part fails.
+ *   fc         feedback code, out, may be omitted. Conditions: those of CEEDAYS for the date part;
+ *              severity 3, message 2525, facility CEE (output 0) when the time is not numeric.
+ *   CALL 'CEESECS' USING IN-TIMESTAMP PICSTR SECS FC
+ */
+OVLE_API int CEESECS(const ovle_vstring* timestamp, const ovle_vstring* picture, double* seconds,
+                     ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEDATM: formats Lilian seconds through a picture string (the components from CEESECI, called by
+ * name). The date tokens are formatted and shortened as CEEDATE does; HH, ZH, MI, SS, the fraction
+ * tokens and the meridian as stated above; every removal moves what follows it left.
+ *   seconds  FLOAT8 (COMP-2), in: 86,400 to 265,621,679,999.999.
+ *   picture  VSTRING, in: at most 100 characters scanned; empty or blank takes the default of the
+ *            country on top of the country stack from CEEFMDT. Unchanged after the call.
+ *   output   PIC X(80), out: the timestamp, blank-padded; blank on any condition.
+ *   fc       feedback code, out, may be omitted. Conditions (severity 3, facility CEE): 2505 seconds
+ *            out of range; 2518 no token in the picture. A condition of CEEFMDT or CEESECI is
+ *            returned as it came (two console lines say so).
+ *   "Wwwwwwwwwz, DD Mmm YYYY, ZH:MI AP" gives "Monday, 16 May 1988, 8:42 PM".
+ *   CALL 'CEEDATM' USING SECS PICSTR OUT-TIMESTAMP FC
+ */
+OVLE_API int CEEDATM(const double* seconds, const ovle_vstring* picture, char* output, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEELOCT: the current local date and time, from the system clock and time zone (or the fixed
+ * reading in OVLE_CURRENT_DATE, 21 characters YYYYMMDDhhmmsscc followed by the offset: a sign "+",
+ * "-" or "0", and HHMM; "0" means the system knows no offset).
+ *   lilian     INT4, out: the Lilian day.
+ *   seconds    FLOAT8 (COMP-2), out: Lilian seconds, to the hundredth.
+ *   gregorian  PIC X(17), out: YYYYMMDDHHMISS and three millisecond digits (hundredths and "0").
+ *   fc         feedback code, out, may be omitted. Conditions: severity 3, message 2531, facility
+ *              CEE when the clock gives no date (outputs left as they were).
+ *   CALL 'CEELOCT' USING LILIAN SECS GREGORN FC
+ */
+OVLE_API int CEELOCT(ovle_int4* lilian, double* seconds, char* gregorian, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEGMTO: the offset of local time from Greenwich Mean Time: the system's, or when the system
+ * knows none, the offset configured at start-up (GMTO).
+ *   hours    INT4, out: signed (-5 west of Greenwich).
+ *   minutes  INT4, out: 0 to 59, never negative (-0330 gives -3 and 30).
+ *   seconds  FLOAT8 (COMP-2), out: the whole offset, signed (-12,600 for -0330).
+ *   fc       feedback code, out, may be omitted. Conditions: severity 3, message 2503, facility CEE
+ *            when neither gives an offset (hours and minutes 0, seconds left as they were).
+ *   CALL 'CEEGMTO' USING OFF-HOURS OFF-MINUTES OFF-SECS FC
+ */
+OVLE_API int CEEGMTO(ovle_int4* hours, ovle_int4* minutes, double* seconds, ovle_feedback* fc) OVLE_NOEXCEPT;
+
+/*
+ * CEEGMT, CEEUTC (two names, one service): the current Greenwich Mean Time, the local time of
+ * CEELOCT less the offset of CEEGMTO (both called by name).
+ *   lilian   INT4, out: the Lilian day at Greenwich (a day before or after the local one when the
+ *            offset crosses midnight).
+ *   seconds  FLOAT8 (COMP-2), out: Lilian seconds at Greenwich, to the hundredth.
+ *   fc       feedback code, out, may be omitted. Conditions: severity 3, message 2502, facility CEE
+ *            (both outputs 0) when neither the system nor the configuration gives an offset with a
+ *            sign "+" or "-"; a condition of CEEGMTO or CEELOCT as it came (outputs left as they were).
+ *   CALL 'CEEGMT' USING LILIAN SECS FC
+ */
+OVLE_API int CEEGMT(ovle_int4* lilian, double* seconds, ovle_feedback* fc) OVLE_NOEXCEPT;
+OVLE_API int CEEUTC(ovle_int4* lilian, double* seconds, ovle_feedback* fc) OVLE_NOEXCEPT;
 
 /* ==== Country and language ======================================================================== */
 

@@ -44,13 +44,14 @@ class work_date {
   char at(std::size_t p) const noexcept { return text_[p - 1]; }
 
   // Moves the characters from position q on k places right (those pushed past 80 fall off) and
-  // fills the gap with blanks.
-  void insert_blanks(std::size_t q, std::size_t k) noexcept {
-    if (q > width || k == 0) return;
+  // fills the gap with blanks; the number of blanks that went in.
+  std::size_t insert_blanks(std::size_t q, std::size_t k) noexcept {
+    if (q > width || k == 0) return 0;
     k = std::min(k, width + 1 - q);
     char* at_q = text_.data() + (q - 1);
     std::memmove(at_q + k, at_q, width + 1 - q - k);
     std::memset(at_q, blank, k);
+    return k;
   }
 
   void remove_leading_blanks() noexcept {
@@ -116,11 +117,18 @@ class engine {
     for (std::size_t i = 0; i < ordered.count; ++i) extract(ordered.items[i]);
 
     const std::int32_t value = scan_[component::day].kind == '3' ? julian_date() : gregorian_date();
-    return failure_ != nullptr ? engine_result{0, failure_} : engine_result{value, nullptr};
+    return failure_ != nullptr ? engine_result{0, failure_, widened_} : engine_result{value, nullptr, widened_};
   }
 
  private:
   void set(const common::condition* c) noexcept { failure_ = c; }
+
+  // Puts back k blanks the date is short of at position q, on behalf of component c.
+  void widen(component c, std::size_t q, std::size_t k) noexcept {
+    const std::size_t inserted = work_.insert_blanks(q, k);
+    if (index_of(c) < widened_.size())
+      widened_[index_of(c)] = static_cast<std::uint8_t>(widened_[index_of(c)] + inserted);
+  }
 
   void extract(component c) noexcept {
     const term& t = scan_[c];
@@ -134,13 +142,13 @@ class engine {
           std::memcpy(fields.julian_day().data(), f, 3);
           const int ddd = digits_value(f, 3);
           if (ddd <= 0 || ddd > 366) set(&conditions::date_invalid);
-        } else if (read_numeric(t, fields.day()) == numeric::two_digits) {
+        } else if (read_numeric(c, t, fields.day()) == numeric::two_digits) {
           const int day = digits_value(fields.day().data(), 2);
           if (day == 0 || day > 31) set(&conditions::date_invalid);
         }
         break;
       case component::weekday: extract_weekday(t); break;
-      case component::hour: read_numeric(t, fields.hours()); break;
+      case component::hour: read_numeric(c, t, fields.hours()); break;
       default: break;
     }
   }
@@ -170,7 +178,7 @@ class engine {
     const char* f = work_.field(t.position);
     switch (t.kind) {
       case '1':
-      case '2': read_numeric(t, month); return;
+      case '2': read_numeric(component::month, t, month); return;
       case '3':
       case '4': {
         // Only I, V and X count after the first character: "V-20" is V, "XII." is XII.
@@ -191,7 +199,7 @@ class engine {
         store_two_digits(month, static_cast<int>(m));
         // RRRZ: the numeral was written without its padding; put the padding back.
         const std::size_t letters = names::roman_months.length(m);
-        if (t.kind == '4') work_.insert_blanks(t.position + letters, names::roman_width - letters);
+        if (t.kind == '4') widen(component::month, t.position + letters, names::roman_width - letters);
         return;
       }
       default: {
@@ -202,7 +210,7 @@ class engine {
         }
         store_two_digits(month, static_cast<int>(m));
         const std::size_t letters = names::months_upper.length(m);
-        if (t.kind == 'B' && letters < t.length) work_.insert_blanks(t.position + letters, t.length - letters);
+        if (t.kind == 'B' && letters < t.length) widen(component::month, t.position + letters, t.length - letters);
         return;
       }
     }
@@ -215,7 +223,7 @@ class engine {
       return;
     }
     const std::size_t letters = names::weekdays_upper.length(w);
-    if (t.kind == '8' && letters < t.length) work_.insert_blanks(t.position + letters, t.length - letters);
+    if (t.kind == '8' && letters < t.length) widen(component::weekday, t.position + letters, t.length - letters);
   }
 
   enum class numeric { two_digits, one_digit, unread };
@@ -223,7 +231,7 @@ class engine {
   // A two-digit component (month, day, hour), or a one-digit one when the token is followed by a
   // delimiter or ends the picture: the date is then moved one place right at the component, so
   // that everything behind it stands where the picture expects it.
-  numeric read_numeric(const term& t, std::span<char> field) noexcept {
+  numeric read_numeric(component c, const term& t, std::span<char> field) noexcept {
     const std::size_t p = t.position;
     const char* f = work_.field(p);
     if (digits_value(f, 2) >= 0) {
@@ -231,7 +239,7 @@ class engine {
       return numeric::two_digits;
     }
     if (scan_.at(p + 2) == picture_scan::flag::delimiter || p + 2 >= scan_.length) {
-      work_.insert_blanks(p, 1);
+      widen(c, p, 1);
       field[0] = common::ebcdic::zero;
       field[1] = work_.at(p + 1);
       return numeric::one_digit;
@@ -304,6 +312,7 @@ class engine {
   const recorded_picture& recorded_;
   const picture_scan& scan_;
   const common::condition* failure_ = nullptr;
+  std::array<std::uint8_t, 4> widened_{};
 };
 
 }  // namespace

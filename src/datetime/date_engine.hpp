@@ -6,10 +6,13 @@
 // them after the call.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "common/conditions.hpp"
+#include "common/ov_le_external.hpp"
 #include "datetime/picture.hpp"
 
 namespace ovle::datetime {
@@ -29,9 +32,22 @@ struct century_start {
   char yy[2];
 };
 
+// The start of the century window as the environment set it up in OV-LE-EXTERNAL.
+inline century_start century_window_start(common::ov_le_external area) noexcept {
+  century_start w;
+  std::memcpy(w.cc, area.window_start_cc().data(), 2);
+  std::memcpy(w.yy, area.window_start_yy().data(), 2);
+  return w;
+}
+
 struct engine_result {
   std::int32_t value;                          // 0 whenever a condition is set
   const common::condition* failure = nullptr;  // null on success; otherwise the last condition set
+  // Characters the date was short of at the year, month, day and weekday (a one-digit month or
+  // day, a name or Roman numeral written without its padding), which the engine put back as
+  // blanks to re-align the rest with the picture. A reader of the fields behind the date (the
+  // time of a timestamp) finds them this much further left in the text.
+  std::array<std::uint8_t, 4> widened{};
   friend constexpr bool operator==(const engine_result&, const engine_result&) = default;
 };
 

@@ -35,12 +35,7 @@ struct work_picture {
   }
 };
 
-struct token_match {
-  component entry;
-  char kind;            // ASCII kind character, 0 when nothing matched
-  std::uint8_t length;  // recorded length
-  std::uint8_t width;   // picture characters the token occupies
-};
+using token_match = picture_token;
 
 constexpr token_match no_match{component::year, 0, 0, 0};
 
@@ -90,7 +85,9 @@ long_name match_long_name(const char* p) noexcept {
   return {0, false};
 }
 
-token_match match_token(const char* p) noexcept {
+}  // namespace
+
+picture_token token_at(const char* p) noexcept {
   const char c = p[0];
   if (c == eb('Z')) {
     if (starts_with(p, "ZYY"_e)) return token(component::year, '4', 3);
@@ -160,6 +157,8 @@ token_match match_token(const char* p) noexcept {
   return no_match;
 }
 
+namespace {
+
 // Zoned decimal positions of three digits, as PICTURE-TERMS keeps them; -1 when not valid.
 void store_zoned3(unsigned char* p, int value) noexcept { common::store_zoned(p, 3, value % 1000); }
 int load_zoned3(const unsigned char* p) noexcept {
@@ -176,7 +175,7 @@ picture_scan scan_picture(std::string_view picture) noexcept {
   const work_picture work(picture);
   scan.length = std::min(picture.size(), max_picture_length);
   for (std::size_t n = 1; n <= scan.length;) {
-    const token_match m = match_token(work.text.data() + (n - 1));
+    const token_match m = token_at(work.text.data() + (n - 1));
     if (m.kind == 0) {
       scan.flags[n - 1] = picture_scan::flag::delimiter;
       ++n;
@@ -376,6 +375,7 @@ const recorded_picture& record_picture(std::string_view picture) noexcept {
   r.scan = scan_picture(picture);
   r.order = r.scan.in_order();
   r.has_token = r.scan.has_token();
+  ++r.generation;
   picture_tables image{delimiter_table(r.delimiters.data()), picture_terms(r.terms.data()), date_fields(nullptr)};
   image.delimiters.reset();
   image.delimiters.set_picture_length(picture.size());

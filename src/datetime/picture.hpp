@@ -68,6 +68,17 @@ struct picture_scan {
 // Scans an EBCDIC picture (only its first 100 characters). Every byte value is acceptable input.
 picture_scan scan_picture(std::string_view picture) noexcept;
 
+// The token that starts at `p` as the scan sees it, longest first. The formatting services walk
+// their output with it, taking only the tokens of the pass at hand.
+struct picture_token {
+  component entry;
+  char kind;            // ASCII kind character, 0 when nothing matched
+  std::uint8_t length;  // recorded length
+  std::uint8_t width;   // picture characters the token occupies
+};
+// Precondition: 24 characters are readable at p (no token is longer than 21 characters).
+picture_token token_at(const char* p) noexcept;
+
 // ---- The three shared tables, kept in bytes as laid out ---------------------------------------------
 
 // DELIMITER-TABLE, 257 bytes: the picture length (packed decimal, 3 digits) and one flag per
@@ -162,6 +173,8 @@ class date_fields {
   // Binary components 0 to 6: year, month, day, hours, minutes, seconds, milliseconds (big-endian).
   std::int32_t binary(std::size_t i) const noexcept;
   void set_binary(std::size_t i, std::int32_t value) noexcept;
+  // The INT4 of component i, for a service that receives it as an output argument (CEESECI's).
+  std::byte* binary_address(std::size_t i) const noexcept { return reinterpret_cast<std::byte*>(base_ + 25 + 4 * i); }
   std::span<const std::byte> bytes() const noexcept { return {reinterpret_cast<const std::byte*>(base_), size}; }
 
  private:
@@ -174,6 +187,9 @@ struct recorded_picture {
   picture_scan scan;
   picture_scan::ordered_list order;
   bool has_token;
+  // Different for every picture recorded in turn, so that what else a service derives from the
+  // picture can be kept beside it and known to be current without comparing the text again.
+  std::uint64_t generation = 0;
   std::array<std::byte, delimiter_table::size> delimiters;
   std::array<std::byte, picture_terms::size> terms;
 };

@@ -189,7 +189,7 @@ void sysout_line(std::string_view text) noexcept;
 void install_exit_procedure(int (*procedure)()) noexcept;
 
 // CURRENT-DATE: YYYYMMDDhhmmsscc±hhmm from the system clock and time zone, or OVLE_CURRENT_DATE
-// when that holds 21 characters of this form.
+// when that holds 21 characters of this form (its sign may also be "0": no offset known).
 std::array<char, 21> current_date() noexcept;
 
 // The year of current_date().

@@ -84,12 +84,13 @@ std::vector<std::string>*& sysout_sink() {
   return sink;
 }
 
-// Digits of CURRENT-DATE at these positions; the rest are the sign of the offset.
+// Digits of CURRENT-DATE at these positions; the rest are the sign of the offset ("0" when the
+// system knows no offset).
 bool is_current_date_form(std::string_view text) {
   if (text.size() != 21) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    const bool ok = i == 16 ? (c == '+' || c == '-') : (c >= '0' && c <= '9');
+    const bool ok = i == 16 ? (c == '+' || c == '-' || c == '0') : (c >= '0' && c <= '9');
     if (!ok) return false;
   }
   return true;
@@ -188,16 +189,33 @@ std::array<char, 21> current_date() noexcept {
   }
   timeval now{};
   gettimeofday(&now, nullptr);
-  std::tm local{};
-  localtime_r(&now.tv_sec, &local);
+  // A program that reads the clock in a loop asks many times within one second, whose calendar
+  // fields and offset stay the same.
+  struct broken_down_second {
+    time_t second = -1;
+    std::tm local{};
+  };
+  static constinit broken_down_second last{};
+  if (now.tv_sec != last.second) {
+    localtime_r(&now.tv_sec, &last.local);
+    last.second = now.tv_sec;
+  }
+  const std::tm& local = last.local;
   const long offset_minutes = local.tm_gmtoff / 60;
   const long magnitude = offset_minutes < 0 ? -offset_minutes : offset_minutes;
-  char buffer[96];
-  std::snprintf(buffer, sizeof buffer, "%04d%02d%02d%02d%02d%02d%02d%c%02ld%02ld", (local.tm_year + 1900) % 10000,
-                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
-                static_cast<int>(now.tv_usec / 10000), offset_minutes < 0 ? '-' : '+', magnitude / 60 % 100,
-                magnitude % 60);
-  std::memcpy(out.data(), buffer, out.size());
+  const auto put = [&](std::size_t at, std::size_t width, long value) {
+    for (std::size_t i = at + width; i-- > at; value /= 10) out[i] = static_cast<char>('0' + value % 10);
+  };
+  put(0, 4, (local.tm_year + 1900L) % 10000);
+  put(4, 2, local.tm_mon + 1L);
+  put(6, 2, local.tm_mday);
+  put(8, 2, local.tm_hour);
+  put(10, 2, local.tm_min);
+  put(12, 2, local.tm_sec);
+  put(14, 2, static_cast<long>(now.tv_usec / 10000));
+  out[16] = offset_minutes < 0 ? '-' : '+';
+  put(17, 2, magnitude / 60 % 100);
+  put(19, 2, magnitude % 60);
   return out;
 }
 

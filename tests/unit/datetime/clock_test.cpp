@@ -1,0 +1,192 @@
+// The clock services through their C entries, on fixed readings of CURRENT-DATE with several offsets
+// (system and configured), on the system clock itself, and every timestamp and clock service without
+// its arguments.
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "datetime/calendar.hpp"
+#include "timestamp_support.hpp"
+
+namespace ovle::datetime {
+namespace {
+
+using test::run_unit;
+using test_support::at;
+using test_support::message_of;
+
+std::string number(double v) { return std::to_string(static_cast<long long>(v * 1000)); }  // exact here
+
+// What the four services answer for the current reading, in one line: "L day seconds-in-ms stamp |
+// O hours minutes seconds | G day seconds-in-ms | U ...", each followed by "!message" when one is
+// returned. Outputs start as -7 (and a '#' stamp), so that an output left as it was shows.
+std::string answers() {
+  std::string line;
+  ovle_int4 a = test::int4(-7), b = test::int4(-7);
+  double s = -7;
+  char stamp[17];
+  std::memset(stamp, '#', sizeof stamp);
+  ovle_feedback fc = test::dirty_feedback();
+  const auto message = [&] {
+    const int m = message_of(fc);
+    return m == 0 ? std::string() : "!" + std::to_string(m);
+  };
+  CEELOCT(&a, &s, stamp, &fc);
+  line += "L " + std::to_string(ovle_int4_get(&a)) + " " + number(s) + " " + std::string(stamp, 17) + message();
+  a = test::int4(-7), s = -7;
+  CEEGMTO(&a, &b, &s, &fc);
+  line += " | O " + std::to_string(ovle_int4_get(&a)) + " " + std::to_string(ovle_int4_get(&b)) + " " + number(s) +
+          message();
+  for (const auto service : {&CEEGMT, &CEEUTC}) {
+    a = test::int4(-7), s = -7;
+    service(&a, &s, &fc);
+    line += std::string(service == &CEEGMT ? " | G " : " | U ") + std::to_string(ovle_int4_get(&a)) + " " + number(s) +
+            message();
+  }
+  return line;
+}
+
+TEST_F(run_unit, FixedReadingsWithSystemAndConfiguredOffsets) {
+  const std::int32_t d = lilian_from_gregorian(2001, 3, 15);
+  const auto L = [](std::int32_t day, double s, std::string stamp) {
+    return "L " + std::to_string(day) + " " + number(s) + " " + stamp;
+  };
+  const auto G = [](std::int32_t day, double s) {
+    const std::string v = std::to_string(day) + " " + number(s);
+    return " | G " + v + " | U " + v;
+  };
+  const std::string unknown = " | G 0 0!2502 | U 0 0!2502", never_set = " 0000";
+  const struct {
+    std::string reading, configured, expected;
+  } cases[] = {
+      // 19:36 local, five hours west: 00:36 the next day at Greenwich.
+      {"2001031519365863-0500", never_set,
+       L(d, at(d, 19, 36, 58, 630), "20010315193658630") + " | O -5 0 -18000000" + G(d + 1, at(d + 1, 0, 36, 58, 630))},
+      // 05:10 local, five and a half hours east: 23:40 the day before.
+      {"2001031505100000+0530", never_set,
+       L(d, at(d, 5, 10), "20010315051000000") + " | O 5 30 19800000" + G(d - 1, at(d - 1, 23, 40))},
+      {"2001031512000001-0330", never_set,
+       L(d, at(d, 12, 0, 0, 10), "20010315120000010") + " | O -3 30 -12600000" + G(d, at(d, 15, 30, 0, 10))},
+      // The system knows no offset: the configured one stands in, across midnight each way.
+      {"200103152000000000000", "+0100", L(d, at(d, 20), "20010315200000000") + " | O 1 0 3600000" + G(d, at(d, 19))},
+      {"200103152000000000000", "-0800",
+       L(d, at(d, 20), "20010315200000000") + " | O -8 0 -28800000" + G(d + 1, at(d + 1, 4))},
+      {"200103150030000000000", "+0100",
+       L(d, at(d, 0, 30), "20010315003000000") + " | O 1 0 3600000" + G(d - 1, at(d - 1, 23, 30))},
+      // A configured sign "0" is no offset: 2503 (hours and minutes 0, seconds left) and 2502.
+      {"200103152000000000000", "00000", L(d, at(d, 20), "20010315200000000") + " | O 0 0 -7000!2503" + unknown},
+      // One never set is blank: no offset at all for CEEGMTO, no sign for CEEGMT.
+      {"200103152000000000000", never_set, L(d, at(d, 20), "20010315200000000") + " | O 0 0 0" + unknown},
+      // The clock gives nothing: CEELOCT's outputs are left as they were, and CEEGMT's with them.
+      {"000000000000000000000", never_set, "L -7 -7000 #################!2531 | O 0 0 0" + unknown},
+      {"000000000000000000000", "+0100",
+       "L -7 -7000 #################!2531 | O 1 0 3600000 | G -7 -7000!2531 | U -7 -7000!2531"},
+      {"9999123123595999+0000", never_set,
+       L(lilian_max, at(lilian_max, 23, 59, 59, 990), "99991231235959990") + " | O 0 0 0" +
+           G(lilian_max, at(lilian_max, 23, 59, 59, 990))},
+      {"1601010100000000+0100", never_set,
+       L(6654, at(6654), "16010101000000000") + " | O 1 0 3600000" + G(6653, at(6653, 23))},
+  };
+  CEEGMTO(nullptr, nullptr, nullptr, nullptr);  // the environment is set up before the offset is configured
+  for (const auto& c : cases) {
+    setenv("OVLE_CURRENT_DATE", c.reading.c_str(), 1);
+    const std::string configured = platform::ebcdic_from_ascii(c.configured);
+    std::memcpy(area().at(common::ov_le_external::offset::gmt_sign), configured.data(), 5);
+    EXPECT_EQ(answers(), c.expected) << c.reading << " " << c.configured;
+  }
+  // CEEGMT and CEEUTC reach CEEGMTO and CEELOCT by name.
+  for (const char* callee : {"CEEGMTO", "CEELOCT"}) {
+    platform::testing::set_unreachable(callee, true);
+    const std::string got = answers();
+    EXPECT_EQ(got.substr(got.find(" | G")), " | G 0 0!9999 | U 0 0!9999") << callee;
+    platform::testing::set_unreachable(callee, false);
+  }
+  EXPECT_EQ(console.size(), 8u);
+  EXPECT_EQ(console[0], "Unable to reach CEEGMTO");
+  EXPECT_EQ(console[3], "  When CALLed by CEEUTC");
+  EXPECT_EQ(console[4], "Unable to reach CEELOCT");
+}
+
+// On the system clock: the GMT less the Unix epoch is the time the C++ library tells, to the
+// hundredth the clock services keep.
+TEST_F(run_unit, TheSystemClockAgreesWithTheCLibrary) {
+  const double unix_epoch = at(lilian_from_gregorian(1970, 1, 1));
+  const auto now = [] {
+    return std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
+  };
+  const double before = now();
+  ovle_int4 day;
+  double gmt, local;
+  char stamp[17];
+  ovle_feedback fc;
+  CEEGMT(&day, &gmt, &fc);
+  CEELOCT(&day, &local, stamp, &fc);
+  const double after = now();
+  EXPECT_TRUE(test::is_success(fc));
+  EXPECT_GE(gmt - unix_epoch, before - 0.01);
+  EXPECT_LE(gmt - unix_epoch, after);
+  EXPECT_EQ(stamp[16], '0');
+}
+
+// Every timestamp and clock service: each required argument missing gives the library's own
+// condition, 0 in the numeric outputs that are there (blank in a text output), and no write
+// through the missing one.
+ovle_int4 g_int4[7];
+ovle_feedback g_fc;
+double g_float8;
+char g_text[80];
+ovle_vstring g_stamp = test::vstring("2001-01-01 10:00"), g_picture = test::vstring("YYYY-MM-DD HH:MI");
+template <typename T>
+T* unless(bool missing, T& argument) {
+  return missing ? nullptr : &argument;
+}
+
+TEST_F(run_unit, TimestampAndClockServicesWithoutTheirArguments) {
+  const struct {
+    int arguments;
+    void (*entry)(int missing);
+    std::string outputs;  // per argument: i INT4 output (g_int4 in order), f FLOAT8, t text, - input
+  } entries[] = {
+      // clang-format off
+      {3, [](int m) { CEEDATE(unless(m == 0, g_int4[0]), unless(m == 1, g_picture), m == 2 ? nullptr : g_text, &g_fc); }, "--t"},
+      {3, [](int m) { CEEDATM(unless(m == 0, g_float8), unless(m == 1, g_picture), m == 2 ? nullptr : g_text, &g_fc); }, "--t"},
+      {3, [](int m) { CEESECS(unless(m == 0, g_stamp), unless(m == 1, g_picture), unless(m == 2, g_float8), &g_fc); }, "--f"},
+      {8, [](int m) { CEESECI(unless(m == 0, g_float8), unless(m == 1, g_int4[0]), unless(m == 2, g_int4[1]),
+                              unless(m == 3, g_int4[2]), unless(m == 4, g_int4[3]), unless(m == 5, g_int4[4]),
+                              unless(m == 6, g_int4[5]), unless(m == 7, g_int4[6]), &g_fc); }, "-iiiiiii"},
+      {8, [](int m) { CEEISEC(unless(m == 0, g_int4[0]), unless(m == 1, g_int4[1]), unless(m == 2, g_int4[2]),
+                              unless(m == 3, g_int4[3]), unless(m == 4, g_int4[4]), unless(m == 5, g_int4[5]),
+                              unless(m == 6, g_int4[6]), unless(m == 7, g_float8), &g_fc); }, "-------f"},
+      {3, [](int m) { CEELOCT(unless(m == 0, g_int4[0]), unless(m == 1, g_float8), m == 2 ? nullptr : g_text, &g_fc); }, "if-"},
+      {3, [](int m) { CEEGMTO(unless(m == 0, g_int4[0]), unless(m == 1, g_int4[1]), unless(m == 2, g_float8), &g_fc); }, "iif"},
+      {2, [](int m) { CEEGMT(unless(m == 0, g_int4[0]), unless(m == 1, g_float8), &g_fc); }, "if"},
+      {2, [](int m) { CEEUTC(unless(m == 0, g_int4[0]), unless(m == 1, g_float8), &g_fc); }, "if"},
+      // clang-format on
+  };
+  for (std::size_t e = 0; e < std::size(entries); ++e) {
+    for (int missing = 0; missing < entries[e].arguments; ++missing) {
+      for (auto& v : g_int4) v = test::int4(2001);
+      g_float8 = 86'400.0 * 150'000;
+      std::memset(g_text, '#', sizeof g_text);
+      g_fc = test::dirty_feedback();
+      entries[e].entry(missing);
+      EXPECT_EQ(test::view(g_fc), test::ascii_condition(4, 9999, 0, "OVX"))
+          << "entry " << e << ", argument " << missing;
+      std::string seen;
+      for (int a = 0, slot = 0; a < entries[e].arguments; ++a) {
+        const char kind = entries[e].outputs[static_cast<std::size_t>(a)];
+        if (kind == 'i') seen += a == missing ? '-' : ovle_int4_get(&g_int4[slot]) == 0 ? 'i' : '?';
+        if (kind == 'f') seen += a == missing ? '-' : g_float8 == 0.0 ? 'f' : '?';
+        if (kind == 't') seen += a == missing ? '-' : std::string(g_text, 80) == std::string(80, ' ') ? 't' : '?';
+        if (kind == '-') seen += '-';
+        if (kind == 'i') ++slot;
+      }
+      std::string expected = entries[e].outputs;
+      expected[static_cast<std::size_t>(missing)] = '-';
+      EXPECT_EQ(seen, expected) << "entry " << e << ", argument " << missing;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ovle::datetime
