@@ -74,13 +74,11 @@ TEST(Platform, PackedAndZonedDecimal) {
     const auto back = packed ? common::load_packed(out.data(), out.size()) : common::load_zoned(out.data(), out.size());
     EXPECT_EQ(back, value % modulus) << value;
   }
-  const std::tuple<bool, bytes, std::optional<std::int64_t>> read[] = {{true, {0x12, 0x3F}, 123},
-                                                                       {true, {0x1A, 0x3C}, std::nullopt},
-                                                                       {true, {0x12, 0x3B}, std::nullopt},
-                                                                       {false, {0xF1, 0xF2, 0xF3}, 123},
-                                                                       {false, {0xC1, 0xF2, 0xC3}, std::nullopt},
-                                                                       {false, {0xF1, 0xFA}, std::nullopt},
-                                                                       {false, {0x40, 0xC1}, std::nullopt}};
+  const std::tuple<bool, bytes, std::optional<std::int64_t>> read[] = {
+      {true, {0x12, 0x3F}, 123},           {true, {0x1A, 0x3C}, std::nullopt},
+      {true, {0xA1, 0x2C}, std::nullopt},  {true, {0x12, 0x3B}, std::nullopt},
+      {false, {0xF1, 0xF2, 0xF3}, 123},    {false, {0xC1, 0xF2, 0xC3}, std::nullopt},
+      {false, {0xF1, 0xFA}, std::nullopt}, {false, {0x40, 0xC1}, std::nullopt}};
   for (const auto& [packed, in, expected] : read) {
     EXPECT_EQ(packed ? common::load_packed(in.data(), in.size()) : common::load_zoned(in.data(), in.size()), expected);
   }
