@@ -27,8 +27,6 @@
        COPY OVLEVSTR REPLACING ==:V:== BY ==USR== ==:N:== BY ==100==.
        01  FUNC                    PIC S9(9) COMP-5 VALUE 0.
        01  PARM-STRING             PIC X(80).
-       01  LE-VERSION              PIC S9(9) BINARY.
-       01  LE-PLATFORM             PIC S9(9) BINARY.
        01  USR-FUNC                PIC S9(9) BINARY.
        01  USR-FIELD               PIC S9(9) BINARY.
        01  USR-VALUE               PIC S9(9) BINARY.
@@ -69,19 +67,13 @@
               OR OV-LE-EXTERNAL(694:8) NOT = X'E2E8E2D6E4E34040'
               PERFORM FAILED
            END-IF
-      * The user parameters reach CEE3PRM; CEEGPID on host B.
+      * The user parameters reach CEE3PRM.
            CALL 'CEE3PRM' USING PARM-STRING FC
            MOVE 'CEE3PRM' TO WHAT
            IF NOT FC-SUCCESS OR PARM-STRING NOT = 'MYPARMS'
               PERFORM FAILED
            END-IF
-           CALL 'CEEGPID' USING LE-VERSION LE-PLATFORM FC
-           MOVE 'CEEGPID' TO WHAT
-           IF NOT FC-SUCCESS OR LE-VERSION NOT = 140
-              OR LE-PLATFORM NOT = 3
-              PERFORM FAILED
-           END-IF
-      * CEE3USR: set and query user field 2; function 3 is refused.
+      * CEE3USR: set and query user field 2 (BINARY, big-endian).
            MOVE 1 TO USR-FUNC
            MOVE 2 TO USR-FIELD
            MOVE 4711 TO USR-VALUE
@@ -91,13 +83,6 @@
            MOVE 'CEE3USR' TO WHAT
            IF NOT FC-SUCCESS OR USR-VALUE NOT = 4711
               OR OV-LE-EXTERNAL(646:4) NOT = X'00001267'
-              PERFORM FAILED
-           END-IF
-           MOVE 3 TO USR-FUNC
-           CALL 'CEE3USR' USING USR-FUNC USR-FIELD USR-VALUE FC
-           MOVE 'CEE3USR 3' TO WHAT
-           IF FC-SEVERITY NOT = 3 OR FC-MSG-NO NOT = 3900
-              OR NOT FC-FACILITY-CEE
               PERFORM FAILED
            END-IF
       * OVLE-CFG by its hyphenated name: the entry that begins HEAP.
@@ -111,11 +96,7 @@
               OR CFG-ENTRY(256:1) NOT = X'40'
               PERFORM FAILED
            END-IF
-           IF FAILURES = 0
-              MOVE 0 TO RETURN-CODE
-           ELSE
-              MOVE 1 TO RETURN-CODE
-           END-IF
+           MOVE FAILURES TO RETURN-CODE
            GOBACK.
        FAILED.
            DISPLAY 'FAIL ' WHAT

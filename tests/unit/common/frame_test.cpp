@@ -149,9 +149,10 @@ TEST(Conditions, TableRowsAreUniqueAndWellFormed) {
     EXPECT_TRUE(c.severity >= 0 && c.severity <= 4 && c.control <= 1) << e.identifier;
     EXPECT_TRUE(e.facility == "CEE" || e.facility == "OVX") << e.identifier;
     EXPECT_EQ(platform::ascii_from_ebcdic({c.facility.data(), 3}), e.facility) << e.identifier;
-    ovle_feedback fc;
+    ovle_feedback fc = test::dirty_feedback();
     common::feedback_code(&fc).set(c);
     EXPECT_EQ(common::find_condition(common::feedback_code(&fc).get()), &e) << e.identifier;
+    EXPECT_EQ(test::hex(fc.instance, 8), "0000000000000000") << e.identifier << ": no instance data";
   }
 }
 

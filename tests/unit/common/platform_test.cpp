@@ -33,6 +33,8 @@ TEST(Platform, EveryByteSurvivesAsciiToEbcdicAndBack) {
     EXPECT_EQ(common::ebcdic::from_ascii(c), static_cast<char>(platform::to_ebcdic(static_cast<std::uint8_t>(c)))) << c;
   }
   EXPECT_EQ(platform::ebcdic_from_ascii("CEE OVX"), "\xC3\xC5\xC5\x40\xD6\xE5\xE7");
+  // Code page 037 where it differs from the other EBCDIC pages: brackets, bars, cent, not, caret.
+  EXPECT_EQ(test::hex(platform::ebcdic_from_ascii("[]|!^\xA2\xAC\xA6").data(), 8), "BABB4F5AB04A5F6A");
 }
 
 TEST(Platform, BinariesAreBigEndianWhateverTheMachine) {
@@ -72,13 +74,11 @@ TEST(Platform, PackedAndZonedDecimal) {
     const auto back = packed ? common::load_packed(out.data(), out.size()) : common::load_zoned(out.data(), out.size());
     EXPECT_EQ(back, value % modulus) << value;
   }
-  const std::tuple<bool, bytes, std::optional<std::int64_t>> read[] = {{true, {0x12, 0x3F}, 123},
-                                                                       {true, {0x1A, 0x3C}, std::nullopt},
-                                                                       {true, {0x12, 0x3B}, std::nullopt},
-                                                                       {false, {0xF1, 0xF2, 0xF3}, 123},
-                                                                       {false, {0xC1, 0xF2, 0xC3}, std::nullopt},
-                                                                       {false, {0xF1, 0xFA}, std::nullopt},
-                                                                       {false, {0x40, 0xC1}, std::nullopt}};
+  const std::tuple<bool, bytes, std::optional<std::int64_t>> read[] = {
+      {true, {0x12, 0x3F}, 123},           {true, {0x1A, 0x3C}, std::nullopt},
+      {true, {0xA1, 0x2C}, std::nullopt},  {true, {0x12, 0x3B}, std::nullopt},
+      {false, {0xF1, 0xF2, 0xF3}, 123},    {false, {0xC1, 0xF2, 0xC3}, std::nullopt},
+      {false, {0xF1, 0xFA}, std::nullopt}, {false, {0x40, 0xC1}, std::nullopt}};
   for (const auto& [packed, in, expected] : read) {
     EXPECT_EQ(packed ? common::load_packed(in.data(), in.size()) : common::load_zoned(in.data(), in.size()), expected);
   }
@@ -151,6 +151,8 @@ TEST_F(Platforms, StreamsAndMemoryKeepWhatWasWritten) {
     }
   }
   std::byte b[1];
+  const auto end = model.size() - 1;  // a read may end exactly where the stream ends, and no further
+  EXPECT_TRUE(platform::read_vfile(id, end, b) && !platform::read_vfile(id, end + 1, b));
   EXPECT_TRUE(platform::close_vfile(id));
   EXPECT_FALSE(platform::read_vfile(id, 0, b) || platform::write_vfile(id, 0, b) || platform::close_vfile(id));
   void* block = platform::allocate_memory(1000);
@@ -181,6 +183,15 @@ TEST_F(Platforms, LineFilesAnswerWithCobolFileStatus) {
   records += record;
   add({in.read(record, 3), platform::line_file().open(path + "/x", mode::input)});
   EXPECT_EQ(statuses + " " + records, "48004100004200000000001035 FIRST LINE  |SEC");
+  {
+    std::FILE* crlf = std::fopen(path.c_str(), "w");  // a line ended by CR LF reads without the CR
+    std::fputs("AB\r\n", crlf);
+    std::fclose(crlf);
+    platform::line_file again;
+    again.open(path, mode::input);
+    again.read(record, 4);
+    EXPECT_EQ(record, "AB  ");
+  }
   std::filesystem::remove_all(dir);
 }
 
@@ -207,6 +218,14 @@ TEST_F(Platforms, TheSystemReportsItsCountryAndCommandLine) {
     EXPECT_EQ(info->country_code, c.country) << (c.lang ? c.lang : "") << " " << (c.lc_all ? c.lc_all : "");
   }
   for (const char* name : {"OVLE_OSCOUNTRY", "LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
+  setenv("OVLE_OSTYPE", "0", 1);
+  EXPECT_FALSE(platform::get_os_info().has_value()) << "type 0: the query fails";
+  // SYSOUT lines lose their trailing blanks.
+  std::vector<std::string> sysout;
+  platform::testing::capture_sysout(&sysout);
+  platform::sysout_line("Report   ");
+  platform::testing::capture_sysout(nullptr);
+  EXPECT_EQ(sysout, std::vector<std::string>{"Report"});
   const std::vector<std::string> arguments = {"ONE", "TWO THREE", ""};
   platform::testing::set_command_arguments(&arguments);
   EXPECT_EQ(platform::command_arguments(), arguments);

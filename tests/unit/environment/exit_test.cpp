@@ -123,32 +123,27 @@ class Exit : public test::run_unit {
   std::string report_path;
 };
 
+// The storage report while every heap is still there; heap 0 too (its own answer is ignored); no
+// feedback code; free slots skipped; then the options report. Nothing at all when the heap record
+// stream did not open, as exit processing was then never registered.
 TEST_F(Exit, TheEndOfTheRunClosesTheEnvironmentDownInOrder) {
-  const int status = run_to_the_end([] {
-    provide_storage_spies();
-    start_run_unit("X/RPTSTG(ON) RPTOPTS(ON) MSGFILE(OPTS)");
-    three_slots();
-  });
-  EXPECT_EQ(status, 0);
-  // The storage report while every heap is still there; heap 0 too (its own answer is ignored);
-  // no feedback code; free slots skipped.
-  EXPECT_EQ(contents(log_path), "storage report\ndiscard 0\ndiscard 2\n");
-  const std::string report = contents(report_path);
-  EXPECT_TRUE(report.starts_with(" Options Report\n\n LAST WHERE SET          OPTION\n")) << report;
-  EXPECT_NE(report.find("\n Invocation command      RPTSTG(ON)\n"), std::string::npos) << report;
-  EXPECT_NE(report.find("\n Invocation command      MSGFILE(OPTS,FBA,121,0,NOENQ)\n"), std::string::npos);
-}
-
-TEST_F(Exit, NothingRunsAtTheEndWhenTheHeapRecordStreamDidNotOpen) {
-  const int status = run_to_the_end([] {
-    provide_storage_spies();
-    platform::testing::set_vfile_open_fails(true);
-    start_run_unit("X/RPTSTG(ON) RPTOPTS(ON) MSGFILE(OPTS)");
-    three_slots();
-  });
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(contents(log_path), "");
-  EXPECT_FALSE(std::ifstream(report_path).good());
+  for (const bool stream_fails : {false, true}) {
+    const int status = run_to_the_end([&] {
+      provide_storage_spies();
+      platform::testing::set_vfile_open_fails(stream_fails);
+      start_run_unit("X/RPTSTG(ON) RPTOPTS(ON) MSGFILE(OPTS)");
+      three_slots();
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(contents(log_path), stream_fails ? "" : "storage report\ndiscard 0\ndiscard 2\n");
+    const std::string report = contents(report_path);
+    EXPECT_EQ(report.starts_with(" Options Report\n\n LAST WHERE SET          OPTION\n"), !stream_fails) << report;
+    EXPECT_EQ(report.find("\n Invocation command      RPTSTG(ON)\n") != std::string::npos, !stream_fails);
+    EXPECT_EQ(report.find("\n Invocation command      MSGFILE(OPTS,FBA,121,0,NOENQ)\n") != std::string::npos,
+              !stream_fails);
+    std::remove(log_path.c_str());
+    std::remove(report_path.c_str());
+  }
 }
 
 TEST_F(Exit, WithoutRptstgNoStorageReportAndTheStreamCloses) {

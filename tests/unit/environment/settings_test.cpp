@@ -123,7 +123,7 @@ const std::string defaults_heap = "00032768 00032768 00 00008192 00004096";
 
 TEST(Settings, EveryHostPathStoresItsSettings) {
   const link_setup every_ide_setting =
-      ide_up({{8387, 1}, {8382, 2}, {8383, 1}, {8376, 1}, {8377, 10}, {8378, 1}, {8379, 21}},
+      ide_up({{8387, 2}, {8382, 2}, {8383, 1}, {8376, 1}, {8377, 10}, {8378, 1}, {8379, 21}},
              {{8386, "GB"},
               {8380, "64K"},
               {8381, "100"},
@@ -138,9 +138,11 @@ TEST(Settings, EveryHostPathStoresItsSettings) {
       {"COUNTRY", "DE"},  {"NATLANG", "DEU"},   {"GMTO", "1x"},    {"HEAP", "64K"},
       {"STORAGE", "00"},  {"ALL31", "ON"},      {"RPTSTG", "ON"},  {"RPTOPTS", "ON"},
       {"CBLOPTS", "OFF"}, {"MSGFILE", "OTHER"}, {"PARM", "HELLO"}, {"OVCODESET", "0049"}};
-  const std::vector<std::string> invalid_gmt = {
-      "Invalid Environment Variable Set for GMT offset", "    First Character must be 0, +, or -",
-      "    and 2nd thru 5th characters must be numeric", "  Application value set was:1x   "};
+  const auto invalid_gmt = [](const char* value) {
+    return std::vector<std::string>{
+        "Invalid Environment Variable Set for GMT offset", "    First Character must be 0, +, or -",
+        "    and 2nd thru 5th characters must be numeric", std::string("  Application value set was:") + value};
+  };
 
   // clang-format off
   const scenario cases[] = {
@@ -187,8 +189,6 @@ TEST(Settings, EveryHostPathStoresItsSettings) {
        "RPTO(ON)/ABC", {{"parm", "ABC"}, {"switches", "0010"}}, {}},
       {"B with function code 2 takes the small defaults", "1", {}, {}, nullptr, nullptr,
        {{"heap", "00004096 00004096 00 00004096 00004096"}, {"heap0", "4096 4096"}, {"switches", "1001"}}, {}, 2},
-      {"B with an unreadable configuration file", "1", {}, {{"OVLECONFIG", "/nonexistent/ovle.cfg"}}, nullptr,
-       nullptr, {{"host", "BY"}, {"switches", "0001"}}, {}},
       // ---- host "Q"
       {"Q applies the configuration file", "2", {}, {}, "COUNTRY(SE)\nTRAP(ON)\n", nullptr,
        {{"host", "QY"}, {"country", "SE 0001"}, {"language", "ENU 0001"}},
@@ -197,7 +197,7 @@ TEST(Settings, EveryHostPathStoresItsSettings) {
        {{"host", "QY"}, {"parm", "X"}, {"switches", "0011"}}, {}},
       // ---- host "H" with the IDE link up: settings by number
       {"H takes every setting from the IDE", "3", every_ide_setting, ignored_variables, "RPTSTG(OFF)\n", nullptr,
-       {{"host", "HY"}, {"ide", "0101"}, {"country", "GB 0001"}, {"language", "UEN 0001"}, {"langno", "00"},
+       {{"host", "HY"}, {"ide", "0101"}, {"country", "GB 0001"}, {"language", "JPN 0001"}, {"langno", "00"},
         {"gmt", "+0100"}, {"parm", "RUN ONE"}, {"heap", "00065536 00000104 11 02097152 00000008"},
         {"heap0", "65536 104"}, {"storage", "11 FEA7"}, {"switches", "1110"}, {"msgfile", "REPORT  "},
         {"where:COUNTRY", "IDE setting|COUNTRY(GB)"}, {"where:STORAGE", "IDE setting|STORAGE(FE,A7,NONE,0)"}},
@@ -251,15 +251,17 @@ TEST(Settings, EveryHostPathStoresItsSettings) {
        {{"langno", "09"}, {"country", "IT 0001"}}, {}},
       {"COBLANG beyond the table", "0", {}, {{"COBLANG", "20"}}, nullptr, nullptr,
        {{"langno", "01"}, {"country", "US 0001"}}, {}},
+      {"COBLANG at the end of the table", "0", {}, {{"COBLANG", "14"}}, nullptr, nullptr,
+       {{"langno", "14"}, {"country", "TK 0001"}, {"language", "TRK 0001"}}, {}},
       {"an empty variable is not set", "0", {}, {{"COUNTRY", ""}, {"COBLANG", "12"}}, nullptr, nullptr,
        {{"country", "ES 0001"}, {"language", "ESP 0001"}}, {}},
       {"COUNTRY and NATLANG reading as their names", "0", {}, {{"COUNTRY", "CO"}, {"NATLANG", "NATURAL"}}, nullptr,
        nullptr, {{"country", "US 0001"}, {"language", "ENU 0001"}}, {}},
       {"an invalid GMTO is reported and kept", "0", {}, {{"GMTO", "1x"}}, nullptr, nullptr, {{"gmt", "1x   "}},
-       invalid_gmt},
+       invalid_gmt("1x   ")},
       {"GMTO with a colon is invalid", "0", {}, {{"GMTO", "+01:0"}}, nullptr, nullptr, {{"gmt", "+01:0"}},
-       {"Invalid Environment Variable Set for GMT offset", "    First Character must be 0, +, or -",
-        "    and 2nd thru 5th characters must be numeric", "  Application value set was:+01:0"}},
+       invalid_gmt("+01:0")},
+      {"GMTO may begin with 0", "0", {}, {{"GMTO", "01000"}}, nullptr, nullptr, {{"gmt", "01000"}}, {}},
       {"GMTO reading as its name is the system's offset", "0", {}, {{"GMTO", "GMTO"}}, nullptr, nullptr,
        {{"gmt", "+0100"}}, {}},
       {"HEAP keeps the defaults of empty and non-numeric sizes", "0", {}, {{"HEAP", ",8K,ANYWHERE,KEEP,0,abc"}},
@@ -273,8 +275,8 @@ TEST(Settings, EveryHostPathStoresItsSettings) {
        {{"storage", "00 0000"}}, {}},
       {"STORAGE with a double-quoted character", "0", {}, {{"STORAGE", ",\"A\""}}, nullptr, nullptr,
        {{"storage", "01 00C1"}}, {}},
-      {"ALL31 takes ON and OFF as written", "0", {}, {{"ALL31", "on"}}, nullptr, nullptr, {{"switches", "0001"}},
-       {}},
+      {"ALL31 takes ON and OFF as written", "0", {}, {{"ALL31", "on"}}, nullptr, nullptr,
+       {{"switches", "0001"}, {"where:ALL31", "Installation default|ALL31(OFF)"}}, {}},
       {"MSGFILE is cut to eight characters", "0", {}, {{"MSGFILE", "VERYLONGNAME"}, {"CBLOPTS", "xyz"}}, nullptr,
        nullptr, {{"msgfile", "VERYLONG"}, {"switches", "0000"}}, {}},
   };

@@ -102,33 +102,22 @@ const std::vector<std::string> expected_report = {
 };
 // clang-format on
 
-TEST_F(StorageReport, ReportLinesForAFixedSequence) {
-  OV0PIPI(nullptr, nullptr, nullptr);
-  fixed_sequence();
-  CEEGTST_STORAGE_REPORT();
-  EXPECT_EQ(sysout, expected_report);
-}
-
-TEST_F(StorageReport, AFreshProcessReportsZeroCounts) {
-  CEEGTST_STORAGE_REPORT();
-  ASSERT_EQ(sysout.size(), 22u);
-  for (const std::size_t row : {6, 7, 8, 9, 10, 13, 14, 15, 16, 17, 18, 19}) {
-    EXPECT_EQ(sysout[row].substr(62), "        0") << sysout[row];
-  }
-}
-
-// Where the report goes: SYSOUT or a named output, by host, message file name and the caller's code set.
+// The report's lines for a fixed sequence, and where they go: SYSOUT or a named output, by host,
+// message file name and the caller's code set.
 TEST_F(StorageReport, ReportDestinations) {
   struct row {
-    const char* os_type;  // "1": host B; "0": no host recognized
-    const char* name;     // message file, 8 characters
+    const char* os_type;    // "1": host B; "2": host Q; "0": no host recognized
+    std::string_view name;  // message file, 8 characters
     bool ebcdic_caller;
     const char* file;  // the named output it goes to, or "" for SYSOUT
   };
   // clang-format off
+  const std::string_view nul(std::string_view("\0\0\0\0\0\0\0\0", 8));  // a name never set
   const row rows[] = {
       {"1", "sysout  ", false, ""},
-      {"1", "        ", false, ""},
+      {"2", "        ", false, ""},
+      {"1", nul,        false, ""},
+      {"0", nul,        false, "HEAP"},
       {"1", "Report  ", false, "REPORT"},  // upper-cased on hosts B and Q
       {"1", "SYSOUT  ", true,  ""},
       {"1", "REPORT  ", true,  "REPORT"},
@@ -138,7 +127,7 @@ TEST_F(StorageReport, ReportDestinations) {
   };
   // clang-format on
   for (const row& r : rows) {
-    SCOPED_TRACE(testing::Message() << "host type " << r.os_type << " name '" << r.name << "' ebcdic "
+    SCOPED_TRACE(testing::Message() << "host type " << r.os_type << " name '" << r.name.data() << "' ebcdic "
                                     << r.ebcdic_caller);
     platform::testing::clear_external_areas();
     setenv("OVLE_OSTYPE", r.os_type, 1);
