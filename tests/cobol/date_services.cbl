@@ -1,7 +1,7 @@
-      * The date services from an ASCII COBOL program: readings and
-      * messages, the feedback code OMITTED or left off, and the shared
-      * picture tables seen as EXTERNAL items.
-      * ENV OVLE_CURRENT_DATE=2026120515300000+0000
+      * The date services from an ASCII COBOL program: a reading, a
+      * condition, CEECBLDY with and without its mode, the feedback
+      * code OMITTED or left off, and the shared picture tables seen as
+      * EXTERNAL items.
        IDENTIFICATION DIVISION.
        PROGRAM-ID. DATESVCS.
        DATA DIVISION.
@@ -17,83 +17,56 @@
        COPY OVLEVSTR REPLACING ==:V:== BY ==IN-DATE== ==:N:== BY ==80==.
        COPY OVLEVSTR REPLACING ==:V:== BY ==PICSTR== ==:N:== BY ==100==.
        COPY OVLEFC REPLACING ==:FC:== BY ==FC==.
-       01 RESULT             PIC S9(9) BINARY.
        01 LILIAN             PIC S9(9) BINARY.
        01 GOT.
-          05 GOT-N           PIC S9(9) BINARY OCCURS 5.
+          05 GOT-N           PIC S9(9) BINARY OCCURS 6.
        01 LILIAN-MODE        PIC X VALUE '1'.
-      * Each case: D CEEDAYS, C CEECBLDY, 1 CEECBLDY with mode 1, W
-      * CEEDYWK of the date as a number; the value and message
-      * expected; the date; then the picture.
-       01 CASE-DATA.
-          05 PIC X(36) VALUE 'D01481380000Monday, May 16, 1988'.
-          05 PIC X(32) VALUE 'Wwwwwwwwwz, Mmmmmmmmmz DD, YYYY'.
-          05 PIC X(36) VALUE 'D015507600005/15/2007'.
-          05 PIC X(32) VALUE 'MM/DD/YYYY'.
-          05 PIC X(36) VALUE 'D0168822000045-01-01'.
-          05 PIC X(32) VALUE 'YY-MM-DD'.
-          05 PIC X(36) VALUE 'D000000025131582-10-14'.
-          05 PIC X(32) VALUE 'YYYY-MM-DD'.
-          05 PIC X(36) VALUE 'D00000002517Xyz, 2007-05-15'.
-          05 PIC X(32) VALUE 'Www, YYYY-MM-DD'.
-          05 PIC X(36) VALUE 'D000000025182007-05-15'.
-          05 PIC X(32) VALUE SPACES.
-          05 PIC X(36) VALUE 'C014573200002000-01-01'.
-          05 PIC X(32) VALUE 'YYYY-MM-DD'.
-          05 PIC X(36) VALUE 'C000000025131600-12-31'.
-          05 PIC X(32) VALUE 'YYYY-MM-DD'.
-          05 PIC X(36) VALUE '1000665300001600-12-31'.
-          05 PIC X(32) VALUE 'YYYY-MM-DD'.
-          05 PIC X(36) VALUE 'W00000060000000000000001'.
-          05 PIC X(32) VALUE SPACES.
-          05 PIC X(36) VALUE 'W00000002512000003074325'.
-          05 PIC X(32) VALUE SPACES.
-       01 CASE-TABLE REDEFINES CASE-DATA.
-          05 CASE-ROW OCCURS 11.
-             10 C-VIA        PIC X.
-             10 C-EXPECT     PIC 9(7).
-             10 C-MSG        PIC 9(4).
-             10 C-DATE       PIC X(24).
-             10 C-LILIAN REDEFINES C-DATE PIC 9(12).
-             10 C-PIC        PIC X(32).
-       01 I                  PIC 99.
-       01 SHOWN              PIC -(9)9.
        01 FAILURES           PIC 9(4) VALUE 0.
        PROCEDURE DIVISION.
-           PERFORM VARYING I FROM 1 BY 1 UNTIL I > 11
-              PERFORM CALL-CASE
-              IF RESULT NOT = C-EXPECT(I)
-                 OR C-MSG(I) = 0 AND NOT FC-SUCCESS
-                 OR C-MSG(I) NOT = 0 AND (FC-SEVERITY NOT = 3
-                    OR FC-MSG-NO NOT = C-MSG(I) OR NOT FC-FACILITY-CEE
-                    OR FC-CASE-SEV-CTL NOT = X'59'
-                    OR FC-ISI NOT = LOW-VALUES)
-                 OR IN-DATE-TXT NOT = C-DATE(I)
-                 OR PICSTR-TXT NOT = C-PIC(I)
-                 MOVE RESULT TO SHOWN
-                 DISPLAY 'FAIL ' C-VIA(I) ' ' C-DATE(I) ' with '
-                    C-PIC(I) ': ' SHOWN ' message ' FC-MSG-NO
-                 ADD 1 TO FAILURES
-              END-IF
-           END-PERFORM
-      * The feedback code OMITTED or left off, with and without a
-      * condition; an output OMITTED.
-           MOVE 2 TO I
-           PERFORM CALL-CASE
-           MOVE ALL X'A5' TO GOT
-           CALL 'CEEDAYS' USING IN-DATE PICSTR GOT-N(1) OMITTED
-           CALL 'CEEDAYS' USING IN-DATE PICSTR GOT-N(2)
-           CALL 'CEECBLDY' USING IN-DATE PICSTR GOT-N(3)
-           MOVE 0 TO LILIAN
-           CALL 'CEEDYWK' USING LILIAN GOT-N(4)
+      * Names read; the texts come back unchanged.
+           MOVE 'Monday, May 16, 1988' TO IN-DATE-TXT
+           MOVE 20 TO IN-DATE-LEN
+           MOVE 'Wwwwwwwwwz, Mmmmmmmmmz ZD, YYYY' TO PICSTR-TXT
+           MOVE 31 TO PICSTR-LEN
+           MOVE ALL X'A5' TO GOT FC
+           CALL 'CEEDAYS' USING IN-DATE PICSTR GOT-N(1) FC
+           IF GOT-N(1) NOT = 148138 OR NOT FC-SUCCESS
+              OR IN-DATE-TXT NOT = 'Monday, May 16, 1988'
+              OR PICSTR-TXT NOT = 'Wwwwwwwwwz, Mmmmmmmmmz ZD, YYYY'
+              DISPLAY 'FAIL CEEDAYS of May 16, 1988: ' GOT-N(1)
+              ADD 1 TO FAILURES
+           END-IF
+      * A condition; CEECBLDY's integer date and, with mode 1, Lilian
+      * day; CEEDYWK with the feedback code left off and OMITTED.
+           MOVE '1600-12-31' TO IN-DATE-TXT
+           MOVE 10 TO IN-DATE-LEN
+           MOVE 'YYYY-MM-DD' TO PICSTR-TXT
+           MOVE 10 TO PICSTR-LEN
+           CALL 'CEECBLDY' USING IN-DATE PICSTR GOT-N(2) FC
+           IF GOT-N(2) NOT = 0 OR FC-SEVERITY NOT = 3
+              OR FC-MSG-NO NOT = 2513 OR NOT FC-FACILITY-CEE
+              OR FC-CASE-SEV-CTL NOT = X'59' OR FC-ISI NOT = LOW-VALUES
+              DISPLAY 'FAIL CEECBLDY 1600-12-31: ' FC-MSG-NO
+              ADD 1 TO FAILURES
+           END-IF
+           CALL 'CEECBLDY' USING IN-DATE PICSTR GOT-N(3) FC
+                                 LILIAN-MODE
+           MOVE '2000-01-01' TO IN-DATE-TXT
+           CALL 'CEECBLDY' USING IN-DATE PICSTR GOT-N(4)
            MOVE 6654 TO LILIAN
-           CALL 'CEEDYWK' USING LILIAN GOT-N(5) OMITTED
+           CALL 'CEEDYWK' USING LILIAN GOT-N(5)
+           CALL 'CEEDYWK' USING LILIAN GOT-N(6) OMITTED
+           IF GOT-N(3) NOT = 6653 OR GOT-N(4) NOT = 145732
+              OR GOT-N(5) NOT = 2 OR GOT-N(6) NOT = 2
+              DISPLAY 'FAIL CEECBLDY or CEEDYWK: ' GOT-N(3) ' '
+                 GOT-N(4) ' ' GOT-N(5) ' ' GOT-N(6)
+              ADD 1 TO FAILURES
+           END-IF
+      * An output OMITTED: the library's own condition.
            CALL 'CEEDAYS' USING IN-DATE PICSTR OMITTED FC
-           IF GOT-N(1) NOT = 155076 OR GOT-N(2) NOT = 155076
-              OR GOT-N(3) NOT = 148423 OR GOT-N(4) NOT = 0
-              OR GOT-N(5) NOT = 2 OR FC-SEVERITY NOT = 4
-              OR FC-MSG-NO NOT = 9999 OR NOT FC-FACILITY-OVX
-              DISPLAY 'FAIL without a feedback code or an output'
+           IF FC-SEVERITY NOT = 4 OR FC-MSG-NO NOT = 9999
+              OR NOT FC-FACILITY-OVX
+              DISPLAY 'FAIL CEEDAYS without its output: ' FC-MSG-NO
               ADD 1 TO FAILURES
            END-IF
       * The tables hold what the last call read, in EBCDIC.
@@ -101,10 +74,9 @@
            MOVE 'Www YYYY-MM-DD HH' TO PICSTR-TXT
            MOVE 16 TO IN-DATE-LEN
            MOVE 17 TO PICSTR-LEN
-           CALL 'CEEDAYS' USING IN-DATE PICSTR RESULT FC
-           IF RESULT NOT = 155076 OR DT-COUNT NOT = 17
+           CALL 'CEEDAYS' USING IN-DATE PICSTR LILIAN FC
+           IF LILIAN NOT = 155076 OR DT-COUNT NOT = 17
               OR DT-FLAGS(1:9) NOT = X'D54040E8D5404040E8'
-              OR DT-FLAGS(10:9) NOT = X'D540E8D540E8D54040'
               OR PT-HEAD NOT = X'40000CF5' OR PT-YEAR-POS NOT = 5
               OR PT-REST(1:12) NOT = X'00040000F1F0F1C000020000'
               OR DATE-FIELDS(1:10) NOT = X'F2F0F0F7F0F5F1F5F0F9'
@@ -112,26 +84,7 @@
               DISPLAY 'FAIL the picture tables'
               ADD 1 TO FAILURES
            END-IF
-           IF FAILURES = 0
-              MOVE 0 TO RETURN-CODE
-           ELSE
+           IF FAILURES NOT = 0
               MOVE 1 TO RETURN-CODE
            END-IF
            GOBACK.
-       CALL-CASE.
-           MOVE C-DATE(I) TO IN-DATE-TXT
-           MOVE C-PIC(I) TO PICSTR-TXT
-           MOVE FUNCTION LENGTH(FUNCTION TRIM(C-DATE(I) TRAILING))
-             TO IN-DATE-LEN
-           MOVE FUNCTION LENGTH(FUNCTION TRIM(C-PIC(I) TRAILING))
-             TO PICSTR-LEN
-           MOVE ALL X'A5' TO FC
-           MOVE -1 TO RESULT
-           EVALUATE C-VIA(I)
-              WHEN 'D' CALL 'CEEDAYS' USING IN-DATE PICSTR RESULT FC
-              WHEN 'C' CALL 'CEECBLDY' USING IN-DATE PICSTR RESULT FC
-              WHEN '1' CALL 'CEECBLDY' USING IN-DATE PICSTR RESULT FC
-                                             LILIAN-MODE
-              WHEN 'W' MOVE C-LILIAN(I) TO LILIAN
-                       CALL 'CEEDYWK' USING LILIAN RESULT FC
-           END-EVALUATE.

@@ -1,6 +1,6 @@
 // The clock services through their C entries, on fixed readings of CURRENT-DATE with several offsets
-// (system and configured), on the system clock itself, and every timestamp and clock service without
-// its arguments.
+// (system and configured) and on the system clock itself; and every date, timestamp and clock service
+// without its arguments.
 #include <chrono>
 #include <string>
 #include <vector>
@@ -128,62 +128,62 @@ TEST_F(run_unit, TheSystemClockAgreesWithTheCLibrary) {
   EXPECT_EQ(stamp[16], '0');
 }
 
-// Every timestamp and clock service: each required argument missing gives the library's own
-// condition, 0 in the numeric outputs that are there (blank in a text output), and no write
-// through the missing one.
+// Every date, timestamp and clock service with an output: each required argument missing in turn
+// gives the library's own condition (the sweep over every entry checks that), 0 in the numeric
+// outputs that are there and blanks in a text output, with or without a feedback code.
 ovle_int4 g_int4[7];
-ovle_feedback g_fc;
 double g_float8;
 char g_text[80];
-ovle_vstring g_stamp = test::vstring("2001-01-01 10:00"), g_picture = test::vstring("YYYY-MM-DD HH:MI");
+ovle_vstring g_date = test::vstring("2001-01-01 10:00"), g_picture = test::vstring("YYYY-MM-DD HH:MI");
 template <typename T>
 T* unless(bool missing, T& argument) {
   return missing ? nullptr : &argument;
 }
 
-TEST_F(run_unit, TimestampAndClockServicesWithoutTheirArguments) {
-  const struct {
-    int arguments;
-    void (*entry)(int missing);
-    std::string outputs;  // per argument: i INT4 output (g_int4 in order), f FLOAT8, t text, - input
-  } entries[] = {
+TEST_F(run_unit, ServicesWithoutTheirArgumentsZeroTheirOutputs) {
+  using entry = void (*)(int missing, ovle_feedback* fc);
+  const std::pair<entry, std::string> entries[] = {
+      // per argument: i an INT4 output (g_int4 in order), f the FLOAT8, t the text, - an input
       // clang-format off
-      {3, [](int m) { CEEDATE(unless(m == 0, g_int4[0]), unless(m == 1, g_picture), m == 2 ? nullptr : g_text, &g_fc); }, "--t"},
-      {3, [](int m) { CEEDATM(unless(m == 0, g_float8), unless(m == 1, g_picture), m == 2 ? nullptr : g_text, &g_fc); }, "--t"},
-      {3, [](int m) { CEESECS(unless(m == 0, g_stamp), unless(m == 1, g_picture), unless(m == 2, g_float8), &g_fc); }, "--f"},
-      {8, [](int m) { CEESECI(unless(m == 0, g_float8), unless(m == 1, g_int4[0]), unless(m == 2, g_int4[1]),
+      {[](int m, ovle_feedback* fc) { CEEDAYS(unless(m == 0, g_date), unless(m == 1, g_picture), unless(m == 2, g_int4[0]), fc); }, "--i"},
+      {[](int m, ovle_feedback* fc) { CEECBLDY(unless(m == 0, g_date), unless(m == 1, g_picture), unless(m == 2, g_int4[0]), fc, nullptr); }, "--i"},
+      {[](int m, ovle_feedback* fc) { CEEDYWK(unless(m == 0, g_int4[1]), unless(m == 1, g_int4[0]), fc); }, "-i"},
+      {[](int m, ovle_feedback* fc) { CEEDATE(unless(m == 0, g_int4[1]), unless(m == 1, g_picture), m == 2 ? nullptr : g_text, fc); }, "--t"},
+      {[](int m, ovle_feedback* fc) { CEEDATM(unless(m == 0, g_float8), unless(m == 1, g_picture), m == 2 ? nullptr : g_text, fc); }, "--t"},
+      {[](int m, ovle_feedback* fc) { CEESECS(unless(m == 0, g_date), unless(m == 1, g_picture), unless(m == 2, g_float8), fc); }, "--f"},
+      {[](int m, ovle_feedback* fc) { CEESECI(unless(m == 0, g_float8), unless(m == 1, g_int4[0]), unless(m == 2, g_int4[1]),
                               unless(m == 3, g_int4[2]), unless(m == 4, g_int4[3]), unless(m == 5, g_int4[4]),
-                              unless(m == 6, g_int4[5]), unless(m == 7, g_int4[6]), &g_fc); }, "-iiiiiii"},
-      {8, [](int m) { CEEISEC(unless(m == 0, g_int4[0]), unless(m == 1, g_int4[1]), unless(m == 2, g_int4[2]),
+                              unless(m == 6, g_int4[5]), unless(m == 7, g_int4[6]), fc); }, "-iiiiiii"},
+      {[](int m, ovle_feedback* fc) { CEEISEC(unless(m == 0, g_int4[0]), unless(m == 1, g_int4[1]), unless(m == 2, g_int4[2]),
                               unless(m == 3, g_int4[3]), unless(m == 4, g_int4[4]), unless(m == 5, g_int4[5]),
-                              unless(m == 6, g_int4[6]), unless(m == 7, g_float8), &g_fc); }, "-------f"},
-      {3, [](int m) { CEELOCT(unless(m == 0, g_int4[0]), unless(m == 1, g_float8), m == 2 ? nullptr : g_text, &g_fc); }, "if-"},
-      {3, [](int m) { CEEGMTO(unless(m == 0, g_int4[0]), unless(m == 1, g_int4[1]), unless(m == 2, g_float8), &g_fc); }, "iif"},
-      {2, [](int m) { CEEGMT(unless(m == 0, g_int4[0]), unless(m == 1, g_float8), &g_fc); }, "if"},
-      {2, [](int m) { CEEUTC(unless(m == 0, g_int4[0]), unless(m == 1, g_float8), &g_fc); }, "if"},
+                              unless(m == 6, g_int4[6]), unless(m == 7, g_float8), fc); }, "-------f"},
+      {[](int m, ovle_feedback* fc) { CEELOCT(unless(m == 0, g_int4[0]), unless(m == 1, g_float8), m == 2 ? nullptr : g_text, fc); }, "if-"},
+      {[](int m, ovle_feedback* fc) { CEEGMTO(unless(m == 0, g_int4[0]), unless(m == 1, g_int4[1]), unless(m == 2, g_float8), fc); }, "iif"},
+      {[](int m, ovle_feedback* fc) { CEEGMT(unless(m == 0, g_int4[0]), unless(m == 1, g_float8), fc); }, "if"},
+      {[](int m, ovle_feedback* fc) { CEEUTC(unless(m == 0, g_int4[0]), unless(m == 1, g_float8), fc); }, "if"},
       // clang-format on
   };
-  for (std::size_t e = 0; e < std::size(entries); ++e) {
-    for (int missing = 0; missing < entries[e].arguments; ++missing) {
-      for (auto& v : g_int4) v = test::int4(2001);
-      g_float8 = 86'400.0 * 150'000;
-      std::memset(g_text, '#', sizeof g_text);
-      g_fc = test::dirty_feedback();
-      entries[e].entry(missing);
-      EXPECT_EQ(test::view(g_fc), test::ascii_condition(4, 9999, 0, "OVX"))
-          << "entry " << e << ", argument " << missing;
-      std::string seen;
-      for (int a = 0, slot = 0; a < entries[e].arguments; ++a) {
-        const char kind = entries[e].outputs[static_cast<std::size_t>(a)];
-        if (kind == 'i') seen += a == missing ? '-' : ovle_int4_get(&g_int4[slot]) == 0 ? 'i' : '?';
-        if (kind == 'f') seen += a == missing ? '-' : g_float8 == 0.0 ? 'f' : '?';
-        if (kind == 't') seen += a == missing ? '-' : std::string(g_text, 80) == std::string(80, ' ') ? 't' : '?';
-        if (kind == '-') seen += '-';
-        if (kind == 'i') ++slot;
+  for (const auto& [call, outputs] : entries) {
+    for (std::size_t missing = 0; missing < outputs.size(); ++missing) {
+      for (const bool with_feedback : {true, false}) {
+        for (auto& v : g_int4) v = test::int4(2001);
+        g_float8 = 86'400.0 * 150'000;
+        std::memset(g_text, '#', sizeof g_text);
+        ovle_feedback fc = test::dirty_feedback();
+        call(static_cast<int>(missing), with_feedback ? &fc : nullptr);
+        std::string seen;
+        for (std::size_t a = 0, slot = 0; a < outputs.size(); ++a) {
+          const char kind = a == missing ? '-' : outputs[a];
+          if (kind == 'i') seen += ovle_int4_get(&g_int4[slot]) == 0 ? 'i' : '?';
+          if (kind == 'f') seen += g_float8 == 0.0 ? 'f' : '?';
+          if (kind == 't') seen += std::string(g_text, 80) == std::string(80, ' ') ? 't' : '?';
+          if (kind == '-') seen += '-';
+          if (outputs[a] == 'i') ++slot;
+        }
+        std::string expected = outputs;
+        expected[missing] = '-';
+        EXPECT_EQ(seen, expected) << outputs << " without argument " << missing;
       }
-      std::string expected = entries[e].outputs;
-      expected[static_cast<std::size_t>(missing)] = '-';
-      EXPECT_EQ(seen, expected) << "entry " << e << ", argument " << missing;
     }
   }
 }

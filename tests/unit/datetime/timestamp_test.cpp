@@ -1,9 +1,10 @@
 // Lilian seconds through the C entries: CEESECI's split of a FLOAT8 against the shortest decimal that
-// std::to_chars writes, CEEISEC and CEESECI inverse to each other, their range checks, and CEESECS's
-// reading of the time of day behind the date.
+// std::to_chars writes, CEEISEC and CEESECI inverse to each other, CEEDATM and CEESECS likewise, their
+// range checks, and CEESECS's reading of the time of day behind the date.
 #include <cmath>
 #include <limits>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -60,13 +61,33 @@ std::array<std::int32_t, 7> components_of(std::int64_t ms) {
 
 constexpr std::int32_t may_16_1988 = 148138, jan_1_2001 = 152751, june_3_1992 = 149617, may_5_2007 = 155066;
 
+class secs_test : public run_unit {
+ protected:
+  void SetUp() override {
+    run_unit::SetUp();
+    setenv("OVLE_CURRENT_DATE", "2026120515300000+0000", 1);  // two-digit years 1946 to 2045
+  }
+};
+
 // CEESECI reads a FLOAT8 as its shortest decimal, cut to the millisecond: random values across the
 // range and the neighbours of millisecond boundaries, where cutting the binary value would part
-// ways. CEEISEC then gives back that millisecond, and CEESECI every timestamp CEEISEC makes.
-TEST_F(run_unit, CeeseciAndCeeisecOverASweep) {
+// ways. CEEISEC then gives back that millisecond, and CEESECI every timestamp CEEISEC makes. On every
+// tenth value, CEEDATM's text read back by CEESECS gives the millisecond again (the hundredth, the
+// tenth or the minute through a picture that shows no more).
+TEST_F(secs_test, CeeseciCeeisecCeedatmAndCeesecsOverASweep) {
+  const std::pair<const char*, std::int64_t> pictures[] = {// milliseconds per unit of the last digit shown
+                                                           {"YYYY-MM-DD HH:MI:SS.999", 1},
+                                                           {"YYYYMMDDHHMISS999", 1},
+                                                           {"Wwwwwwwwwz, Mmmmmmmmmz ZD, YYYY ZH:MI:SS.999", 1},
+                                                           {"ZD.ZM.YYYY ZH.MI.SS.999", 1},
+                                                           {"DD RRRZ YYYY HH:MI:SS.99", 10},
+                                                           {"YYYYDDD HHMISS9", 100},
+                                                           {"Www DD Mmm YYYY HH:MI", 60'000}};
   std::mt19937_64 rng(12799197749);
   for (int round = 0; round < 200000; ++round) {
-    double x = std::uniform_real_distribution<double>(86'400.0, 265'621'679'999.999)(rng);
+    double x = round == 0   ? 86'400.0
+               : round == 1 ? 265'621'679'999.999
+                            : std::uniform_real_distribution<double>(86'400.0, 265'621'679'999.999)(rng);
     if (round % 2 != 0) {
       x = static_cast<double>(static_cast<std::int64_t>(x * 1000)) / 1000.0;
       for (int step = static_cast<int>(rng() % 5) - 2; step != 0; step += step < 0 ? 1 : -1) {
@@ -79,10 +100,20 @@ TEST_F(run_unit, CeeseciAndCeeisecOverASweep) {
     ASSERT_EQ(std::llround(build(components_of(ms)) * 1000), ms) << std::to_string(x);
     const auto any = components_of(static_cast<std::int64_t>(rng() % 265'621'593'600'000) + 86'400'000);
     ASSERT_EQ(split(build(any)), text_of(any));
+    for (const auto& [p, shown] : round % 10 == 0 ? std::span(pictures) : std::span(pictures).first(0)) {
+      ovle_vstring picture = test::vstring(p);
+      char formatted[80];
+      double back = -1;
+      ovle_feedback fc;
+      CEEDATM(&x, &picture, formatted, &fc);
+      ovle_vstring text = test::vstring(std::string_view(formatted, 80));
+      CEESECS(&text, &picture, &back, &fc);
+      ASSERT_EQ(std::llround(back * 1000), ms / shown * shown) << std::string(formatted, 80) << " with " << p;
+    }
   }
 }
 
-TEST_F(run_unit, CeeseciAtTheEndsOfItsRangeAndOutside) {
+TEST_F(secs_test, CeeseciAtTheEndsOfItsRangeAndOutside) {
   const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
   // clang-format off
   const std::pair<double, std::string> cases[] = {
@@ -98,7 +129,7 @@ TEST_F(run_unit, CeeseciAtTheEndsOfItsRangeAndOutside) {
   for (const auto& [seconds, expected] : cases) EXPECT_EQ(split(seconds), expected) << std::to_string(seconds);
 }
 
-TEST_F(run_unit, CeeisecChecksItsInputsInItsOwnOrder) {
+TEST_F(secs_test, CeeisecChecksItsInputsInItsOwnOrder) {
   // clang-format off
   const std::pair<std::array<std::int32_t, 7>, double> cases[] = {  // -message on a condition
       {{1601, 1, 1, 0, 0, 0, 0}, 574'905'600.0}, {{1582, 10, 15, 0, 0, 0, 0}, 86'400.0},
@@ -133,31 +164,19 @@ double read(std::string_view timestamp, std::string_view picture) {
   return message == 0 ? out : out == 0 ? zero_with(message) : out == -1 ? unchanged_with(message) : 1e99;
 }
 
-class secs_test : public run_unit {
- protected:
-  void SetUp() override {
-    run_unit::SetUp();
-    setenv("OVLE_CURRENT_DATE", "2026120515300000+0000", 1);  // two-digit years 1946 to 2045
-  }
-};
-
 TEST_F(secs_test, TimeOfDayBehindTheDate) {
   const struct {
     std::string timestamp, picture;
     double expected;
   } cases[] = {
-      {"1582/10/15 00:00:00.000", "YYYY/MM/DD HH:MI:SS.999", 86'400.0},
-      {"9999/12/31 23:59:59.999", "YYYY/MM/DD HH:MI:SS.999", 265'621'679'999.999},
-      {"1988-05-16 20:42:29.046", "YYYY-MM-DD HH:MI:SS.999", 12'799'197'749.046},
-      {"880516204229", "YYMMDDHHMISS", at(may_16_1988, 20, 42, 29)},
-      {"2001/01/01", "YYYY/MM/DD", at(jan_1_2001)},
+      // clang-format off
+      {"880516204229", "YYMMDDHHMISS", at(may_16_1988, 20, 42, 29)}, {"2001/01/01", "YYYY/MM/DD", at(jan_1_2001)},
       {" 2001/01/01 10:00", "YYYY/MM/DD HH:MI", at(jan_1_2001, 10)},
       {" 2001/01/01 10:00", " YYYY/MM/DD HH:MI", at(jan_1_2001, 10)},
       // A one-digit hour, delimited on both sides, at the picture's start or end; undelimited, two.
       {"2001-01-01 7:05", "YYYY-MM-DD HH:MI", at(jan_1_2001, 7, 5)},
       {"7:05 2001-01-01", "HH:MI YYYY-MM-DD", at(jan_1_2001, 7, 5)},
-      {"2001-01-01 7h", "YYYY-MM-DD HH", at(jan_1_2001, 7)},
-      {"200101010705", "YYYYMMDDHHMI", at(jan_1_2001, 7, 5)},
+      {"2001-01-01 7h", "YYYY-MM-DD HH", at(jan_1_2001, 7)}, {"200101010705", "YYYYMMDDHHMI", at(jan_1_2001, 7, 5)},
       {"2001-01-01 x:05", "YYYY-MM-DD HH:MI", zero_with(2525)},
       // The date's narrower components move the time fields as they move the date's own.
       {"92/6/3 15.35.03", "YY/MM/DD HH.MI.SS", at(june_3_1992, 15, 35, 3)},
@@ -176,9 +195,9 @@ TEST_F(secs_test, TimeOfDayBehindTheDate) {
       {"2001-01-01 10:00:05.5", "YYYY-MM-DD HH:MI:SS.9", at(jan_1_2001, 10, 0, 5, 500)},
       {"2001-01-01 10:00:05.56PM", "YYYY-MM-DD HH:MI:SS.99AP", at(jan_1_2001, 10, 0, 5, 560)},
       // The date part fails: its message, and the output left as it was.
-      {"2001-02-30 10:00", "YYYY-MM-DD HH:MI", unchanged_with(2508)},
-      {"10:00", "HH:MI", unchanged_with(2507)},
+      {"2001-02-30 10:00", "YYYY-MM-DD HH:MI", unchanged_with(2508)}, {"10:00", "HH:MI", unchanged_with(2507)},
       {"2001-01-01", "", unchanged_with(2518)},
+      // clang-format on
   };
   for (const auto& c : cases)
     EXPECT_EQ(read(c.timestamp, c.picture), c.expected) << c.timestamp << " with " << c.picture;
