@@ -8,21 +8,20 @@
 
 namespace ovle::common {
 
-void caller_arguments::swap_declared_order(const entry_arguments& arguments) noexcept {
+void caller_arguments::swap_declared_order(const binary_items& binaries) noexcept {
   const platform::cob::call_items items;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const binary_contract contract = arguments.contract(i);
-    auto* bytes = static_cast<unsigned char*>(arguments.address(i));
-    if (contract == binary_contract::none || !present(i, bytes)) continue;
-    const std::size_t width = width_of(contract);
-    const platform::cob::byte_order declared = items.binary_order(i, bytes, width);
+  for (std::size_t i = 0; i < binaries.count; ++i) {
+    const binary_items::item& b = binaries.items[i];
+    if (!present(b.position, b.bytes)) continue;
+    const std::size_t width = width_of(b.contract);
+    const platform::cob::byte_order declared = items.binary_order(b.position, b.bytes, width);
     if (declared == platform::cob::byte_order::unknown) continue;
-    if ((declared == platform::cob::byte_order::big_endian) == is_big_endian(contract)) continue;
+    if ((declared == platform::cob::byte_order::big_endian) == is_big_endian(b.contract)) continue;
     // The same item passed twice (CALL 'CEESIABS' USING X FC X) is turned once.
-    const auto same = [&](const swapped_item& s) { return s.bytes == bytes && s.width == width; };
+    const auto same = [&](const swapped_item& s) { return s.bytes == b.bytes && s.width == width; };
     if (std::any_of(swapped_.begin(), swapped_.begin() + static_cast<std::ptrdiff_t>(swapped_count_), same)) continue;
-    std::reverse(bytes, bytes + width);
-    swapped_[swapped_count_++] = {bytes, width};
+    std::reverse(b.bytes, b.bytes + width);
+    swapped_[swapped_count_++] = {b.bytes, width};
   }
 }
 

@@ -1,4 +1,4 @@
-// The addresses an entry was handed, and how it reads each binary one: what the frame needs to put
+// The arguments an entry was handed, and how it reads each binary one: what the frame needs to put
 // a COBOL caller's binary items, declared in the other byte order, in the order the entry reads.
 //
 // On the mainframe BINARY, COMP and COMP-5 are all big-endian, so migrated programs declare INT4
@@ -7,8 +7,10 @@
 // is entered from COBOL and byte-swaps the items that differ, in place, for the call.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <tuple>
 #include <type_traits>
 
 #include "ovle/ovle.h"
@@ -31,48 +33,78 @@ template <>
 inline constexpr binary_contract contract_of<std::int32_t> = binary_contract::native4;
 
 constexpr std::size_t width_of(binary_contract c) noexcept {
-  return c == binary_contract::none ? 0 : c == binary_contract::int2 || c == binary_contract::native2 ? 2 : 4;
+  return c == binary_contract::int2 || c == binary_contract::native2 ? 2 : c == binary_contract::none ? 0 : 4;
 }
 constexpr bool is_big_endian(binary_contract c) noexcept {
   return c == binary_contract::int2 || c == binary_contract::int4;
 }
 
-// Every argument of one call of an entry, in CALL order, as the entry received them:
-//   common::service_frame f({date, picture, lilian, fc}, 3, ...);
-class entry_arguments {
+// The binary arguments of one call, with their places in the CALL: what the COBOL path works on.
+struct binary_items {
+  struct item {
+    unsigned char* bytes;  // null when the caller passed none (OMITTED)
+    std::size_t position;  // 0-based place in the CALL
+    binary_contract contract;
+  };
+  std::array<item, 16> items;  // the first count are set
+  std::size_t count = 0;
+};
+
+// Every argument of one call of an entry, in CALL order, with the C types ovle.h gives them.
+// Built with arguments(...); a template, so that a C caller's call builds nothing from it.
+template <typename... T>
+class call_arguments {
  public:
-  static constexpr std::size_t capacity = 16;
+  static constexpr bool has_binaries = ((contract_of<std::remove_cv_t<T>> != binary_contract::none) || ...);
 
-  template <typename... T>
-  explicit(sizeof...(T) == 1) entry_arguments(T*... arguments) noexcept
-      : contracts_(pack<std::remove_cv_t<T>...>()), count_(sizeof...(T)) {
-    static_assert(sizeof...(T) <= capacity);
-    std::size_t i = 0;
-    // Writable: an input is written only to put its bytes in order and back (caller_arguments).
-    ((addresses_[i++] = const_cast<void*>(static_cast<const void*>(arguments))), ...);
+  explicit call_arguments(T*... arguments) noexcept : addresses_(arguments...) {}
+
+  // The i-th argument (i is a constant where it is asked: the feedback code's place).
+  void* address(std::size_t i) const noexcept {
+    return std::apply(
+        [i](auto*... a) {
+          void* found = nullptr;
+          std::size_t k = 0;
+          ((found = k++ == i ? writable(a) : found), ...);
+          return found;
+        },
+        addresses_);
   }
 
-  std::size_t size() const noexcept { return count_; }
-  void* address(std::size_t i) const noexcept { return i < count_ ? addresses_[i] : nullptr; }
-  binary_contract contract(std::size_t i) const noexcept {
-    return i < count_ ? static_cast<binary_contract>((contracts_ >> (bits * i)) & 7u) : binary_contract::none;
+  binary_items binaries() const noexcept {
+    binary_items out;
+    std::apply(
+        [&out](auto*... a) {
+          std::size_t position = 0;
+          (add(out, position++, a), ...);
+        },
+        addresses_);
+    return out;
   }
-  // Known when the entry is compiled, so an entry without binaries pays nothing for them.
-  bool has_binaries() const noexcept { return contracts_ != 0; }
 
  private:
-  static constexpr unsigned bits = 3;
-  template <typename... T>
-  static constexpr std::uint64_t pack() noexcept {
-    std::uint64_t packed = 0;
-    unsigned shift = 0;
-    ((packed |= std::uint64_t{static_cast<std::uint8_t>(contract_of<T>)} << shift, shift += bits), ...);
-    return packed;
+  // An input is written only to put its bytes in order and back (caller_arguments).
+  template <typename U>
+  static void* writable(U* p) noexcept {
+    return const_cast<void*>(static_cast<const void*>(p));
+  }
+  template <typename U>
+  static void add(binary_items& out, std::size_t position, U* p) noexcept {
+    constexpr binary_contract contract = contract_of<std::remove_cv_t<U>>;
+    if constexpr (contract != binary_contract::none) {
+      out.items[out.count++] = {static_cast<unsigned char*>(writable(p)), position, contract};
+    }
   }
 
-  void* addresses_[capacity];  // the first count_ are set
-  std::uint64_t contracts_;    // bits 3i..3i+2: the contract of argument i
-  std::size_t count_;
+  std::tuple<T*...> addresses_;
 };
+
+// The arguments of an entry, as it received them:
+//   common::service_frame f(common::arguments(date, picture, lilian, fc), 3, ...);
+template <typename... T>
+call_arguments<T...> arguments(T*... addresses) noexcept {
+  static_assert(sizeof...(T) <= std::tuple_size_v<decltype(binary_items::items)>);
+  return call_arguments<T...>(addresses...);
+}
 
 }  // namespace ovle::common

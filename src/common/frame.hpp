@@ -51,7 +51,8 @@ class caller_arguments {
   caller_arguments() noexcept {
     if (platform::library_depth() <= 1) count_ = platform::cob::caller_argument_count();
   }
-  explicit caller_arguments(const entry_arguments& arguments) noexcept : caller_arguments() {
+  template <typename... T>
+  explicit caller_arguments(const call_arguments<T...>& arguments) noexcept : caller_arguments() {
     take_byte_order(arguments);
   }
   ~caller_arguments() {
@@ -65,12 +66,17 @@ class caller_arguments {
   }
 
   // Puts the caller's binary items in the entry's byte order; once, before any is read.
-  void take_byte_order(const entry_arguments& arguments) noexcept {
-    if (count_ >= 0 && arguments.has_binaries()) swap_declared_order(arguments);
+  template <typename... T>
+  void take_byte_order(const call_arguments<T...>& arguments) noexcept {
+    if constexpr (call_arguments<T...>::has_binaries) {
+      if (count_ >= 0) [[unlikely]] {
+        swap_declared_order(arguments.binaries());
+      }
+    }
   }
 
  private:
-  void swap_declared_order(const entry_arguments& arguments) noexcept;
+  void swap_declared_order(const binary_items& binaries) noexcept;
   void give_back_byte_order() noexcept;
 
   struct swapped_item {
@@ -79,7 +85,7 @@ class caller_arguments {
   };
   int count_ = platform::cob::unknown_argument_count;
   std::size_t swapped_count_ = 0;
-  std::array<swapped_item, entry_arguments::capacity> swapped_;  // the first swapped_count_ are set
+  std::array<swapped_item, std::tuple_size_v<decltype(binary_items::items)>> swapped_;  // first swapped_count_ set
 };
 
 // CGPIINFO's walk: 3 ASCII / 4 EBCDIC for inputs 2 and 3, the flag bits for 0, 0 otherwise.
@@ -137,8 +143,9 @@ class service_frame {
   }
   // For an entry with INT2/INT4 or native binary parameters: all its arguments, in CALL order, so
   // that a COBOL caller's items declared in the other byte order are read and written in theirs.
-  //   common::service_frame f({date, picture, lilian, fc}, 3, {...});
-  service_frame(const entry_arguments& arguments, std::size_t feedback_index,
+  //   common::service_frame f(common::arguments(date, picture, lilian, fc), 3, {...});
+  template <typename... T>
+  service_frame(const call_arguments<T...>& arguments, std::size_t feedback_index,
                 std::initializer_list<char_input> inputs = {}, init_step init = init_step::run) noexcept
       : service_frame(arguments.address(feedback_index), feedback_index, inputs, init) {
     args_.take_byte_order(arguments);
