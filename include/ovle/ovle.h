@@ -15,6 +15,16 @@
  *    Arguments documented as native (COMP-5, BINARY-LONG, BINARY-SHORT) are in the machine's byte
  *    order. FLOAT4 and FLOAT8 are the machine's IEEE 754 single and double (COMP-1, COMP-2); they
  *    may be unaligned.
+ *    Declared the x86 way. A GnuCOBOL caller may declare an INT2/INT4 argument COMP-5 (as programs
+ *    written for the mainframe, where COMP-5 is big-endian too, often do), BINARY-LONG or
+ *    BINARY-SHORT, pass a numeric literal BY CONTENT, or compile with -fbinary-byteorder=native:
+ *    libcob describes each item of the CALL, and such an item is read and written in the machine's
+ *    order. A native argument passed as a BINARY item is read and written big-endian. The item is
+ *    turned in place for the call and back before the return. Not seen, and so still big-endian:
+ *    the length of a VSTRING and the halfwords inside a feedback code or condition token (parts of
+ *    a group item, which libcob describes as a whole); an item of another width than the argument
+ *    (PIC S9(18) COMP-5 for an INT4); an argument a C function called from COBOL passes on (only
+ *    the entry a COBOL CALL names sees that CALL's items); and every call from C.
  *
  * 3. Strings. A VSTRING is an INT2 length followed by that many characters:
  *        01 V-DATE.

@@ -4,7 +4,7 @@
 #include "ovle/ovle.h"
 
 extern "C" int CGPIINFO(int16_t* mode) noexcept {
-  const ovle::common::caller_arguments args;
+  const ovle::common::caller_arguments args(ovle::common::arguments(mode));
   if (!args.present(0, mode)) return 0;
   const auto input = ovle::common::load_native<std::int16_t>(mode);
   ovle::common::store_native<std::int16_t>(mode, ovle::common::program_info_query(input));

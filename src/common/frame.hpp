@@ -24,6 +24,7 @@
 #include <optional>
 #include <string_view>
 
+#include "common/binary_arguments.hpp"
 #include "common/conditions.hpp"
 #include "common/feedback.hpp"
 #include "common/ov_le_external.hpp"
@@ -36,6 +37,13 @@ namespace ovle::common {
 // The arguments the caller actually passed. A null address is omitted; under GnuCOBOL so is an
 // argument beyond the CALL's count (it arrives as garbage). A service called by another service
 // of the library never consults the count: it belongs to the outer CALL.
+//
+// Given the entry's arguments, they also settle binary byte orders: a COBOL caller's INT2/INT4 item
+// declared native (COMP-5, or any binary of a program compiled -fbinary-byteorder=native) is
+// byte-swapped in place to big-endian for the call, and a native parameter passed as a BINARY
+// item to native; both go back when the arguments are destroyed, after the service has written
+// its results. Only the outermost entry of a COBOL CALL can tell (libcob describes that CALL's
+// items); a C caller and a service called by another service pass what the entry reads.
 class caller_arguments {
  public:
   // Only the outermost entry may read the count: the program level of the running service is
@@ -43,12 +51,41 @@ class caller_arguments {
   caller_arguments() noexcept {
     if (platform::library_depth() <= 1) count_ = platform::cob::caller_argument_count();
   }
+  template <typename... T>
+  explicit caller_arguments(const call_arguments<T...>& arguments) noexcept : caller_arguments() {
+    take_byte_order(arguments);
+  }
+  ~caller_arguments() {
+    if (swapped_count_ != 0) give_back_byte_order();
+  }
+  caller_arguments(const caller_arguments&) = delete;
+  caller_arguments& operator=(const caller_arguments&) = delete;
+
   bool present(std::size_t index, const void* p) const noexcept {
     return p != nullptr && (count_ < 0 || index < static_cast<std::size_t>(count_));
   }
 
+  // Puts the caller's binary items in the entry's byte order; once, before any is read.
+  template <typename... T>
+  void take_byte_order(const call_arguments<T...>& arguments) noexcept {
+    if constexpr (call_arguments<T...>::has_binaries) {
+      if (count_ >= 0) [[unlikely]] {
+        swap_declared_order(arguments.binaries());
+      }
+    }
+  }
+
  private:
+  void swap_declared_order(const binary_items& binaries) noexcept;
+  void give_back_byte_order() noexcept;
+
+  struct swapped_item {
+    unsigned char* bytes;
+    std::size_t width;
+  };
   int count_ = platform::cob::unknown_argument_count;
+  std::size_t swapped_count_ = 0;
+  std::array<swapped_item, std::tuple_size_v<decltype(binary_items::items)>> swapped_;  // first swapped_count_ set
 };
 
 // CGPIINFO's walk: 3 ASCII / 4 EBCDIC for inputs 2 and 3, the flag bits for 0, 0 otherwise.
@@ -96,12 +133,22 @@ class service_frame {
   static constexpr std::size_t max_outputs = 6;
   static constexpr std::size_t input_capacity = 256;
 
+  // For an entry without binary parameters: its feedback code and the code's place in the CALL.
   service_frame(void* feedback, std::size_t feedback_index, std::initializer_list<char_input> inputs = {},
                 init_step init = init_step::run) noexcept
       : area_(ov_le_external::attach()), fc_(args_.present(feedback_index, feedback) ? feedback : scratch_.data()) {
     if (inputs.size() != 0) take_inputs(inputs);
     fc_.clear();
     if (init == init_step::run && !area_.is_initialized()) environment_reached_ = run_initializer();
+  }
+  // For an entry with INT2/INT4 or native binary parameters: all its arguments, in CALL order, so
+  // that a COBOL caller's items declared in the other byte order are read and written in theirs.
+  //   common::service_frame f(common::arguments(date, picture, lilian, fc), 3, {...});
+  template <typename... T>
+  service_frame(const call_arguments<T...>& arguments, std::size_t feedback_index,
+                std::initializer_list<char_input> inputs = {}, init_step init = init_step::run) noexcept
+      : service_frame(arguments.address(feedback_index), feedback_index, inputs, init) {
+    args_.take_byte_order(arguments);
   }
   ~service_frame() {
     // Sixteen X'00' bytes and no character output read the same in either code set.

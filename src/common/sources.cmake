@@ -1,5 +1,6 @@
 # The service frame, the conditions, the shared area and the run-time layer.
 target_sources(ovle_core PRIVATE
+  src/common/binary_arguments.cpp
   src/common/common_entries.cpp
   src/common/entry_arguments.cpp
   src/common/entry_checks.cpp

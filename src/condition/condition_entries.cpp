@@ -18,7 +18,8 @@ extern "C" int CEENCOD(const ovle_int2* c_1, const ovle_int2* c_2, const ovle_in
                        const unsigned char* instance, ovle_feedback* token, ovle_feedback* fc) noexcept {
   static_cast<void>(c_1);  // not read: bytes 0-1 take the severity
   // The facility ID is checked in EBCDIC; the token gets it back in the caller's code set.
-  common::service_frame f(fc, 8, {common::char_input::text(5, facility, 3)});
+  common::service_frame f(common::arguments(c_1, c_2, case_code, severity, control, facility, instance, token, fc), 8,
+                          {common::char_input::text(5, facility, 3)});
   f.run([&] {
     if (!f.require({{1, c_2}, {2, case_code}, {3, severity}, {4, control}, {5, facility}, {6, instance}, {7, token}})) {
       return;
@@ -44,7 +45,8 @@ extern "C" int CEENCOD(const ovle_int2* c_1, const ovle_int2* c_2, const ovle_in
 extern "C" int CEEDCOD(const ovle_feedback* token, ovle_int2* c_1, ovle_int2* c_2, ovle_int2* case_code,
                        ovle_int2* severity, ovle_int2* control, char* facility, unsigned char* instance,
                        ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 8, {common::char_input::token_facility(0, token)});
+  common::service_frame f(common::arguments(token, c_1, c_2, case_code, severity, control, facility, instance, fc), 8,
+                          {common::char_input::token_facility(0, token)});
   f.run([&] {
     if (!f.require({{0, token},
                     {1, c_1},
@@ -81,7 +83,7 @@ extern "C" int CEEDCOD(const ovle_feedback* token, ovle_int2* c_1, ovle_int2* c_
 extern "C" int CEEMOUT(const ovle_vstring* message, const ovle_int4* destination, ovle_feedback* fc) noexcept {
   // The text is written in the caller's own code set: no input is converted. The environment is
   // set up only for a valid destination.
-  common::service_frame f(fc, 2, {}, common::init_step::skip);
+  common::service_frame f(common::arguments(message, destination, fc), 2, {}, common::init_step::skip);
   f.run([&] {
     if (!f.require({{0, message}, {1, destination}})) return;
     if (common::load_int4(destination) != 2) {
@@ -98,7 +100,7 @@ extern "C" int CEEMOUT(const ovle_vstring* message, const ovle_int4* destination
 extern "C" int CEE3ABD(const ovle_int4* abend_code, const ovle_int4* timing) noexcept {
   static_cast<void>(timing);  // accepted, not used
   platform::program_level level;
-  const common::caller_arguments args;
+  const common::caller_arguments args(common::arguments(abend_code, timing));
   common::ensure_environment(common::ov_le_external::attach());
   condition::abend(condition::user_abend_code(args.present(0, abend_code) ? common::load_int4(abend_code) : 0));
 }

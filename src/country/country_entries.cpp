@@ -32,7 +32,7 @@ namespace {
 // CEE3CTY and CEE3LNG: a function code, a code parameter that is input or output, a feedback code.
 template <std::size_t Width, typename Request>
 int stack_service(const ovle_int4* function, char* code, ovle_feedback* fc, Request request) noexcept {
-  common::service_frame f(fc, 2, {common::char_input::text(1, code, Width)});
+  common::service_frame f(common::arguments(function, code, fc), 2, {common::char_input::text(1, code, Width)});
   f.run([&] {
     if (!f.require({{0, function}, {1, code}})) return;
     const auto a = request(f.area(), common::load_int4(function), f.input(0));

@@ -19,7 +19,7 @@
 using namespace ovle;
 
 extern "C" int CEEQCEN(ovle_int4* century_start, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 1);
+  common::service_frame f(common::arguments(century_start, fc), 1);
   f.run([&] {
     if (!f.require({{0, century_start}})) return;
     const auto w = f.area().digits(common::ov_le_external::offset::century_window, 2);
@@ -29,7 +29,7 @@ extern "C" int CEEQCEN(ovle_int4* century_start, ovle_feedback* fc) noexcept {
 }
 
 extern "C" int CEESCEN(const ovle_int4* century_start, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 1);
+  common::service_frame f(common::arguments(century_start, fc), 1);
   f.run([&] {
     if (!f.require({{0, century_start}})) return;
     const std::int32_t start = common::load_int4(century_start);
@@ -70,7 +70,7 @@ extern "C" int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, o
                         const char* mode) noexcept {
   // The environment step is part of the engine's own work (run_engine), so CEEDAYS shares it.
   common::service_frame f(
-      fc, 3,
+      common::arguments(date, picture, result, fc, mode), 3,
       {common::char_input::vstring(0, date, datetime::max_date_length),
        common::char_input::vstring(1, picture, datetime::max_picture_length), common::char_input::text(4, mode, 1)},
       common::init_step::skip);
@@ -89,7 +89,7 @@ extern "C" int CEECBLDY(const ovle_vstring* date, const ovle_vstring* picture, o
 extern "C" int CEEDAYS(const ovle_vstring* date, const ovle_vstring* picture, ovle_int4* lilian,
                        ovle_feedback* fc) noexcept {
   // The engine initializes the environment itself.
-  common::service_frame f(fc, 3,
+  common::service_frame f(common::arguments(date, picture, lilian, fc), 3,
                           {common::char_input::vstring(0, date, datetime::max_date_length),
                            common::char_input::vstring(1, picture, datetime::max_picture_length)},
                           common::init_step::skip);
@@ -133,7 +133,7 @@ constexpr char type_julian = '\xD1';     // "J"
 }  // namespace
 
 extern "C" int CEEDYWK(const ovle_int4* lilian, ovle_int4* day, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 2, {}, common::init_step::skip);
+  common::service_frame f(common::arguments(lilian, day, fc), 2, {}, common::init_step::skip);
   f.run([&] {
     if (!f.require({{0, lilian}, {1, day}})) {
       if (f.present(1, day)) common::store_int4(day, 0);
@@ -155,7 +155,7 @@ extern "C" int CEEDYWK(const ovle_int4* lilian, ovle_int4* day, ovle_feedback* f
 
 extern "C" int LILFUDGE(const ovle_int4* lilian, char* gregorian, char* julian, char* weekday) noexcept {
   const platform::program_level level;
-  const common::caller_arguments args;
+  const common::caller_arguments args(common::arguments(lilian, gregorian, julian, weekday));
   const datetime::early_fields out = args.present(0, lilian)
                                          ? datetime::early_fields_from_lilian(common::load_int4(lilian))
                                          : datetime::early_fields{};
@@ -167,7 +167,7 @@ extern "C" int LILFUDGE(const ovle_int4* lilian, char* gregorian, char* julian, 
 
 extern "C" int PICFUDGE(ovle_int4* lilian, const char* gregorian, const char* julian, const char* type) noexcept {
   const platform::program_level level;
-  const common::caller_arguments args;
+  const common::caller_arguments args(common::arguments(lilian, gregorian, julian, type));
   if (!args.present(0, lilian)) return 0;
   std::int32_t result = 0;
   if (args.present(3, type)) {
@@ -205,7 +205,8 @@ void blank_output(common::service_frame& f, std::size_t index, char* output) noe
 
 extern "C" int CEEDATE(const ovle_int4* lilian, const ovle_vstring* picture, char* output, ovle_feedback* fc) noexcept {
   // The environment step follows the range check (format_date makes it).
-  common::service_frame f(fc, 3, {common::char_input::vstring(1, picture, datetime::max_picture_length)},
+  common::service_frame f(common::arguments(lilian, picture, output, fc), 3,
+                          {common::char_input::vstring(1, picture, datetime::max_picture_length)},
                           common::init_step::skip);
   f.run([&] {
     blank_output(f, 2, output);
@@ -231,7 +232,8 @@ extern "C" int CEEDATM(const double* seconds, const ovle_vstring* picture, char*
 extern "C" int CEESECI(const double* seconds, ovle_int4* year, ovle_int4* month, ovle_int4* day, ovle_int4* hours,
                        ovle_int4* minutes, ovle_int4* seconds_out, ovle_int4* milliseconds,
                        ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 8);
+  common::service_frame f(common::arguments(seconds, year, month, day, hours, minutes, seconds_out, milliseconds, fc),
+                          8);
   f.run([&] {
     ovle_int4* const outputs[] = {year, month, day, hours, minutes, seconds_out, milliseconds};
     for (std::size_t i = 0; i < std::size(outputs); ++i) zero(f, i + 1, outputs[i]);
@@ -260,7 +262,8 @@ extern "C" int CEESECI(const double* seconds, ovle_int4* year, ovle_int4* month,
 extern "C" int CEEISEC(const ovle_int4* year, const ovle_int4* month, const ovle_int4* day, const ovle_int4* hours,
                        const ovle_int4* minutes, const ovle_int4* seconds_in, const ovle_int4* milliseconds,
                        double* seconds, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 8);
+  common::service_frame f(common::arguments(year, month, day, hours, minutes, seconds_in, milliseconds, seconds, fc),
+                          8);
   f.run([&] {
     zero(f, 7, seconds);
     if (!f.require({{0, year},
@@ -304,7 +307,7 @@ extern "C" int CEESECS(const ovle_vstring* timestamp, const ovle_vstring* pictur
 }
 
 extern "C" int CEELOCT(ovle_int4* lilian, double* seconds, char* gregorian, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 3);
+  common::service_frame f(common::arguments(lilian, seconds, gregorian, fc), 3);
   f.run([&] {
     if (!f.require({{0, lilian}, {1, seconds}, {2, gregorian}})) {
       zero(f, 0, lilian);
@@ -325,7 +328,7 @@ extern "C" int CEELOCT(ovle_int4* lilian, double* seconds, char* gregorian, ovle
 }
 
 extern "C" int CEEGMTO(ovle_int4* hours, ovle_int4* minutes, double* seconds, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 3);
+  common::service_frame f(common::arguments(hours, minutes, seconds, fc), 3);
   f.run([&] {
     if (!f.require({{0, hours}, {1, minutes}, {2, seconds}})) {
       zero(f, 0, hours);
@@ -350,7 +353,7 @@ extern "C" int CEEGMTO(ovle_int4* hours, ovle_int4* minutes, double* seconds, ov
 namespace {
 
 int greenwich_time(std::string_view service, ovle_int4* lilian, double* seconds, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 2);
+  common::service_frame f(common::arguments(lilian, seconds, fc), 2);
   f.run([&] {
     if (!f.require({{0, lilian}, {1, seconds}})) {
       zero(f, 0, lilian);

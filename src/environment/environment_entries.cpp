@@ -31,7 +31,7 @@ constexpr std::size_t text_maximum = 100;
 extern "C" int OVLEINIT(const int32_t* function, const ovle_vstring* text, ovle_vstring* result) noexcept {
   try {
     platform::program_level level;
-    const common::caller_arguments args;
+    const common::caller_arguments args(common::arguments(function, text, result));
     if (!args.present(0, function)) return 0;
     std::optional<std::string_view> in;
     if (args.present(1, text)) in = common::vstring_text(text, text_maximum);
@@ -47,7 +47,7 @@ extern "C" int OVLEINIT(const int32_t* function, const ovle_vstring* text, ovle_
 extern "C" int OV0PIPI(const ovle_int2* function, const ovle_vstring* runtime_options,
                        const ovle_vstring* user_parameters) noexcept {
   platform::program_level level;
-  const common::caller_arguments args;
+  const common::caller_arguments args(common::arguments(function, runtime_options, user_parameters));
   const ov_le_external area = ov_le_external::attach();
   if (area.is_initialized()) return 0;
   environment::initializer_arguments in;
@@ -67,7 +67,7 @@ namespace {
 void write_line(environment::line_writer& writer, const ovle_int2* function, const ovle_int2* length,
                 const char* text) noexcept {
   platform::program_level level;
-  const common::caller_arguments args;
+  const common::caller_arguments args(common::arguments(function, length, text));
   if (!args.present(0, function) || !args.present(1, length) || !args.present(2, text)) return;
   const std::int16_t n = common::load_int2(length);
   writer.call(common::load_int2(function), std::string_view(text, n > 0 ? static_cast<std::size_t>(n) : 0));
@@ -87,7 +87,7 @@ extern "C" int LESSOUTE(const ovle_int2* function, const ovle_int2* length, cons
 
 extern "C" int OVLE0CFG(const int16_t* function, const char* key, char* entry, int16_t* status) noexcept {
   platform::program_level level;
-  const common::caller_arguments args;
+  const common::caller_arguments args(common::arguments(function, key, entry, status));
   if (!args.present(0, function) || !args.present(2, entry) || !args.present(3, status)) return 0;
   std::optional<std::string_view> wanted;
   if (args.present(1, key)) wanted = std::string_view(key, environment::configuration_file::key_width);
@@ -100,7 +100,7 @@ extern "C" int OVLE0CFG(const int16_t* function, const char* key, char* entry, i
 }
 
 extern "C" int CEEGPID(ovle_int4* version, ovle_int4* platform, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 2);
+  common::service_frame f(common::arguments(version, platform, fc), 2);
   f.run([&] {
     environment::show_version_banner_if_needed(f.area());
     if (!f.require({{0, version}, {1, platform}})) return;
@@ -125,7 +125,7 @@ extern "C" int CEE3PRM(char* parm, ovle_feedback* fc) noexcept {
 extern "C" int CEE3USR(const ovle_int4* function, const ovle_int4* field, ovle_int4* value,
                        ovle_feedback* fc) noexcept {
   // The environment is initialized only for a valid request.
-  common::service_frame f(fc, 3, {}, common::init_step::skip);
+  common::service_frame f(common::arguments(function, field, value, fc), 3, {}, common::init_step::skip);
   f.run([&] {
     if (!f.require({{0, function}, {1, field}, {2, value}})) return;
     const std::int32_t which = common::load_int4(field);

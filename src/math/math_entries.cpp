@@ -66,8 +66,11 @@ struct signature<math::outcome<R> (*)(A...) noexcept> {
 // code, and the facility conversion when a condition is stored.
 class math_frame {
  public:
-  math_frame(void* feedback, std::size_t feedback_index) noexcept
-      : fc_(args_.present(feedback_index, feedback) ? feedback : scratch_.data()) {
+  template <typename... T>
+  math_frame(const common::call_arguments<T...>& arguments, std::size_t feedback_index) noexcept
+      : fc_(args_.present(feedback_index, arguments.address(feedback_index)) ? arguments.address(feedback_index)
+                                                                             : scratch_.data()) {
+    args_.take_byte_order(arguments);  // no cost for FLOAT arguments, a test for INT4 ones
     static_cast<void>(common::ov_le_external::attach());
     fc_.clear();
   }
@@ -105,20 +108,20 @@ class math_frame {
   common::feedback_code fc_;
 };
 
-// (x, fc, result)
-template <auto Function>
-int serve(const void* x, void* feedback, void* result) noexcept {
+// (x, fc, result), typed as ovle.h declares them: the frame tells INT4 from FLOAT4 by the type.
+template <auto Function, typename X, typename R>
+int serve(const X* x, ovle_feedback* feedback, R* result) noexcept {
   using S = signature<decltype(Function)>;
-  math_frame f(feedback, 1);
+  math_frame f(common::arguments(x, feedback, result), 1);
   if (!f.present(0, x) || !f.present(2, result)) return f.missing<typename S::result>(result, 2);
   return f.finish(result, Function(load<typename S::template argument<0>>(x)));
 }
 
 // (x1, x2, fc, result)
-template <auto Function>
-int serve(const void* x1, const void* x2, void* feedback, void* result) noexcept {
+template <auto Function, typename X1, typename X2, typename R>
+int serve(const X1* x1, const X2* x2, ovle_feedback* feedback, R* result) noexcept {
   using S = signature<decltype(Function)>;
-  math_frame f(feedback, 2);
+  math_frame f(common::arguments(x1, x2, feedback, result), 2);
   if (!f.present(0, x1) || !f.present(1, x2) || !f.present(3, result)) {
     return f.missing<typename S::result>(result, 3);
   }
@@ -209,7 +212,7 @@ namespace {
 // only while no condition is stored, stores its result and leaves the feedback code clear.
 template <std::int32_t (*Operation)(std::int32_t, std::int32_t) noexcept>
 int bit_service(const ovle_int4* source, const ovle_int4* n, ovle_feedback* fc, ovle_int4* result) noexcept {
-  common::service_frame f(fc, 2);
+  common::service_frame f(common::arguments(source, n, fc, result), 2);
   f.run([&] {
     if (!f.require({{0, source}, {1, n}, {3, result}})) return;
     std::int32_t value = 0;
@@ -242,7 +245,7 @@ extern "C" int CEESITST(const ovle_int4* source, const ovle_int4* bit, ovle_feed
 // The frame leaves out the environment initialization: CEERAN0 never calls OV-PIPI. For an ASCII
 // caller the frame hands the facility ID back in ASCII; an EBCDIC caller gets it as stored.
 extern "C" int CEERAN0(ovle_int4* seed, double* random_no, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 2, {}, common::init_step::skip);
+  common::service_frame f(common::arguments(seed, random_no, fc), 2, {}, common::init_step::skip);
   f.run([&] {
     if (!f.require({{0, seed}, {1, random_no}})) return;
     const math::random_result r = math::draw_random(common::load_int4(seed), platform::intrinsic::random);

@@ -21,7 +21,7 @@ void store_pointer(void* item, void* value) noexcept { common::store_native(item
 
 extern "C" int CEECRHP(ovle_int4* heap_id, ovle_int4* initial_size, ovle_int4* increment, const ovle_int4* options,
                        ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 4);
+  common::service_frame f(common::arguments(heap_id, initial_size, increment, options, fc), 4);
   f.run([&] {
     if (!f.require({{0, heap_id}, {1, initial_size}, {2, increment}, {3, options}})) return;
     storage::created_heap created{};
@@ -39,7 +39,7 @@ extern "C" int CEECRHP(ovle_int4* heap_id, ovle_int4* initial_size, ovle_int4* i
 }
 
 extern "C" int CEEGTST(const ovle_int4* heap_id, const ovle_int4* size, void** address, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 3);
+  common::service_frame f(common::arguments(heap_id, size, address, fc), 3);
   f.run([&] {
     if (!f.require({{0, heap_id}, {1, size}, {2, address}})) return;
     const std::int32_t n = common::load_int4(size);
@@ -64,7 +64,7 @@ extern "C" int CEEFRST(void* const* address, ovle_feedback* fc) noexcept {
 }
 
 extern "C" int CEECZST(void** address, const ovle_int4* new_size, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 2);
+  common::service_frame f(common::arguments(address, new_size, fc), 2);
   f.run([&] {
     if (!f.require({{0, address}, {1, new_size}})) return;
     void* element = load_pointer(address);
@@ -78,7 +78,7 @@ extern "C" int CEECZST(void** address, const ovle_int4* new_size, ovle_feedback*
 }
 
 extern "C" int CEEDSHP(const ovle_int4* heap_id, ovle_feedback* fc) noexcept {
-  common::service_frame f(fc, 1);
+  common::service_frame f(common::arguments(heap_id, fc), 1);
   f.run([&] {
     if (!f.require({{0, heap_id}})) return;
     if (const auto* failure = storage::discard_heap(f.area(), common::load_int4(heap_id))) f.fail(*failure);

@@ -5,3 +5,8 @@ if(LIBCOB)
   ovle_unit_test(ovle_cob_bridge_tests unit/common/cob_bridge_test.cpp)
   target_link_libraries(ovle_cob_bridge_tests PRIVATE ${LIBCOB})
 endif()
+if(LIBCOB)
+  # Every entry called as from COBOL, its binary items described as cobc describes them.
+  ovle_unit_test(ovle_binary_arguments_tests unit/common/binary_arguments_test.cpp)
+  target_link_libraries(ovle_binary_arguments_tests PRIVATE ovle_tool_core ${LIBCOB})
+endif()
