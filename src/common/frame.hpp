@@ -43,8 +43,10 @@ class caller_arguments {
   caller_arguments() noexcept {
     if (platform::library_depth() <= 1) count_ = platform::cob::caller_argument_count();
   }
+  // The count first: an argument beyond it is whatever the register or stack slot held, and its
+  // value must not decide anything.
   bool present(std::size_t index, const void* p) const noexcept {
-    return p != nullptr && (count_ < 0 || index < static_cast<std::size_t>(count_));
+    return (count_ < 0 || index < static_cast<std::size_t>(count_)) && p != nullptr;
   }
 
  private:
