@@ -69,14 +69,16 @@ guard_page_table& current_guard_pages() noexcept {
 }
 
 // All items in one mapping: a no-access page, the pages of item 0, a no-access page, the pages of
-// item 1, ... a no-access page. Each item lies against the page after it or the one before it; the
-// rest of its pages holds the guard byte. An item of no bytes is the address of a no-access page.
+// item 1, ... a no-access page. Each item lies against the page after it, or `offset` bytes after
+// the one before it; the rest of its pages holds the guard byte. An item of no bytes is the
+// address of a no-access page.
 class guard_pages final : public item_storage {
  public:
-  guard_pages(std::span<const std::size_t> sizes, std::span<const std::size_t> arguments, bool flush_after)
+  guard_pages(std::span<const std::size_t> sizes, std::span<const std::size_t> arguments, bool flush_after,
+              std::size_t offset)
       : page_(static_cast<std::size_t>(::sysconf(_SC_PAGESIZE))) {
     std::size_t pages = 1;
-    for (std::size_t size : sizes) pages += pages_for(size) + 1;
+    for (std::size_t size : sizes) pages += pages_for(size == 0 ? 0 : size + offset) + 1;
     length_ = pages * page_;
     void* p = ::mmap(nullptr, length_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED) throw std::bad_alloc();
@@ -100,8 +102,8 @@ class guard_pages final : public item_storage {
       if (g.has_after) g.after = arguments[i];
       at += page_;
       if (i == sizes.size()) break;
-      const std::size_t span = pages_for(sizes[i]) * page_;
-      items_.push_back({at, span, flush_after ? at + span - sizes[i] : at, sizes[i]});
+      const std::size_t span = pages_for(sizes[i] == 0 ? 0 : sizes[i] + offset) * page_;
+      items_.push_back({at, span, flush_after ? at + span - sizes[i] : sizes[i] == 0 ? at : at + offset, sizes[i]});
       at += span;
     }
   }
@@ -157,7 +159,8 @@ class stdout_to_stderr {
 std::unique_ptr<item_storage> make_storage(item_layout layout, std::span<const std::size_t> sizes,
                                            std::span<const std::size_t> arguments) {
   if (layout == item_layout::guard_bytes) return std::make_unique<guarded_buffers>(sizes);
-  return std::make_unique<guard_pages>(sizes, arguments, layout == item_layout::page_after);
+  return std::make_unique<guard_pages>(sizes, arguments, layout == item_layout::page_after,
+                                       layout == item_layout::odd_address ? 1 : 0);
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ enum class item_layout : std::uint8_t {
   guard_bytes,  // between 16 guard bytes on each side; writes beyond it are seen after the call
   page_after,   // its last byte just before a no-access page: a read or write beyond it faults
   page_before,  // its first byte just after a no-access page: a read or write before it faults
+  odd_address,  // one guard byte after a no-access page, so that no item is aligned
 };
 
 struct call_options {
