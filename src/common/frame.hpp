@@ -61,8 +61,10 @@ class caller_arguments {
   caller_arguments(const caller_arguments&) = delete;
   caller_arguments& operator=(const caller_arguments&) = delete;
 
+  // The count first: an argument beyond it is whatever the register or stack slot held, and its
+  // value must not decide anything.
   bool present(std::size_t index, const void* p) const noexcept {
-    return p != nullptr && (count_ < 0 || index < static_cast<std::size_t>(count_));
+    return (count_ < 0 || index < static_cast<std::size_t>(count_)) && p != nullptr;
   }
 
   // Puts the caller's binary items in the entry's byte order; once, before any is read.

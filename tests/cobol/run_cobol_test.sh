@@ -1,8 +1,10 @@
 #!/bin/sh
 # Compiles one COBOL test program with cobc and runs it against libovle.so.
-#   run_cobol_test.sh COBC static|dynamic PROGRAM.cbl LIBOVLE.so COPYBOOK_DIR WORK_DIR [GENERATED_COPYBOOK_DIR [COBC_FLAG]]
-# static:  cobc -fstatic-call, linked with -lovle (the CALLs bind at link time);
-# dynamic: a plain dynamic CALL, the library preloaded with COB_PRE_LOAD.
+#   run_cobol_test.sh COBC static|dynamic|valgrind PROGRAM.cbl LIBOVLE.so COPYBOOK_DIR WORK_DIR [GENERATED_COPYBOOK_DIR [COBC_FLAG]]
+# static:   cobc -fstatic-call, linked with -lovle (the CALLs bind at link time);
+# dynamic:  a plain dynamic CALL, the library preloaded with COB_PRE_LOAD;
+# valgrind: as static, run under valgrind's memcheck: an invalid read or write, a decision on an
+#           uninitialised value or a definite leak makes the run fail with status 97.
 # COBC_FLAG goes to cobc as well: -free compiles the program in free format.
 # Lines "      * ENV NAME=VALUE" in the program set the environment of the run; @DIR@ in a value
 # stands for the program's own folder (where data files beside it are found).
@@ -17,7 +19,7 @@ libdir=$(dirname "$library")
 mkdir -p "$work"
 exe="$work/${stem}_$binding"
 case "$binding" in
-  static)
+  static|valgrind)
     "$cobc" -x $flag -fstatic-call -I "$copybooks" -I "$generated" -o "$exe" "$program" -L "$libdir" -lovle -Q "-Wl,-rpath,$libdir"
     ;;
   dynamic)
@@ -34,6 +36,10 @@ for setting in $(sed -n 's/^      \* ENV \([A-Za-z_][A-Za-z0-9_]*=[^ ]*\).*/\1/p
   export "${setting?}"
 done
 cd "$work"
+runner=""
+if [ "$binding" = valgrind ]; then
+  runner="valgrind --quiet --error-exitcode=97 --leak-check=full --errors-for-leak-kinds=definite"
+fi
 # A sanitizer build of the library needs its runtime loaded ahead of the (uninstrumented) program.
 if [ -n "${OVLE_SANITIZER_PRELOAD:-}" ]; then
   LD_PRELOAD=$OVLE_SANITIZER_PRELOAD
@@ -41,10 +47,10 @@ if [ -n "${OVLE_SANITIZER_PRELOAD:-}" ]; then
 fi
 expected_rc=$(sed -n 's/^      \* EXPECT-RC \([0-9]*\).*/\1/p' "$program")
 if [ -z "$expected_rc" ]; then
-  exec "$exe"
+  exec $runner "$exe"
 fi
 set +e
-output=$("$exe")
+output=$($runner "$exe")
 rc=$?
 set -e
 unset LD_PRELOAD

@@ -298,7 +298,7 @@ int call_service(const options& opts, const callable_entry& entry, std::ostream&
     return exit_usage;
   }
 
-  const call_outcome outcome = call_entry(entry, settings, caller, opts.json);
+  const call_outcome outcome = call_entry(entry, settings, caller, {.quiet = opts.json});
   if (!outcome.error.empty()) {
     err << "ovle: " << e.symbol << " " << outcome.error << "\n";
     return exit_usage;

@@ -57,6 +57,10 @@ std::byte* external_area(std::string_view cobol_name, std::size_t size) noexcept
   }
 }
 
+bool testing::place_external_area(std::string_view cobol_name, std::byte* storage, std::size_t size) {
+  return registry().emplace(std::string(cobol_name), area{storage, size, false}).second;
+}
+
 void testing::clear_external_areas() noexcept {
   for (auto& [name, a] : registry()) {
     if (a.owned) std::memset(a.address, 0, a.size);

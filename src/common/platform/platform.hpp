@@ -250,6 +250,9 @@ std::string output_path(std::string_view name);
 namespace testing {
 // Zero-fills every external area the library's own registry holds (not libcob's).
 void clear_external_areas() noexcept;
+// The area of that COBOL name lives in `storage` (`size` bytes, which the caller keeps), so that
+// a test can put no-access pages around it. False when the area was referenced already.
+bool place_external_area(std::string_view cobol_name, std::byte* storage, std::size_t size);
 // Attribute bytes of the programs above the library, outermost first; the last one is the
 // library's direct caller (at most 16 are kept). Replaces the chain OVLE_CALLER_CODESET describes.
 void set_caller_chain(std::vector<std::uint8_t> attributes);
