@@ -39,6 +39,7 @@ reading call(char entry, const item& date, const item& picture, bool ebcdic, cha
   expect(rc == 0, service + " returned a non-zero return code");
   const reading r{ovle_int4_get(out.as<ovle_int4>()), fuzz::message_of(fc, ebcdic, engine_messages, service)};
   expect(date == date_before && picture == picture_before, service + " changed the caller's date or picture");
+  fuzz::expect_console_within({}, service);
   const bool integer = entry == 'I' || (entry == 'C' && mode != (ebcdic ? '\xF1' : '1'));
   const std::int32_t top = integer ? datetime::integer_date_max : datetime::lilian_max;
   expect(r.message != 0 ? r.value == 0 : r.value >= 1 && r.value <= top, service + " gave " + describe(r));

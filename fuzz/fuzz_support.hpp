@@ -11,6 +11,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -139,6 +140,19 @@ inline int message_of(const item& fc, bool ebcdic_caller, std::initializer_list<
 inline std::vector<std::string>& console() {
   static auto* lines = new std::vector<std::string>();
   return *lines;
+}
+
+// The notice the formatting services show for an era token of a DBCS picture.
+inline constexpr std::string_view dbcs_notice[] = {"DBCS Support not provided yet",
+                                                  "   Contact Orvane for additional information"};
+
+// Every console line since the last call is one of `known` (a service's notices); the lines are
+// then dropped, so that a long run does not keep them.
+inline void expect_console_within(std::span<const std::string_view> known, std::string_view service) {
+  for (const std::string& line : console()) {
+    expect(std::find(known.begin(), known.end(), line) != known.end(), std::string(service) + " showed '" + line + "'");
+  }
+  console().clear();
 }
 
 // A run unit as a batch job starts one: a fixed clock (two-digit years 1946 to 2045), the console
