@@ -11,7 +11,6 @@
 namespace {
 
 using namespace ovle;
-using fuzz::expect;
 using fuzz::item;
 
 constexpr std::initializer_list<int> engine_messages = {2507, 2508, 2513, 2517, 2518, 2520};
@@ -36,13 +35,13 @@ reading call(char entry, const item& date, const item& picture, bool ebcdic, cha
                               : CEECBLDY(date.as<ovle_vstring>(), picture.as<ovle_vstring>(), out.as<ovle_int4>(),
                                          fc.as<ovle_feedback>(), mode == 0 ? nullptr : mode_item.as<char>());
   const std::string service = entry == 'D' ? "CEEDAYS" : "CEECBLDY";
-  expect(rc == 0, service + " returned a non-zero return code");
+  OVLE_EXPECT(rc == 0, service + " returned a non-zero return code");
   const reading r{ovle_int4_get(out.as<ovle_int4>()), fuzz::message_of(fc, ebcdic, engine_messages, service)};
-  expect(date == date_before && picture == picture_before, service + " changed the caller's date or picture");
+  OVLE_EXPECT(date == date_before && picture == picture_before, service + " changed the caller's date or picture");
   fuzz::expect_console_within({}, service);
   const bool integer = entry == 'I' || (entry == 'C' && mode != (ebcdic ? '\xF1' : '1'));
   const std::int32_t top = integer ? datetime::integer_date_max : datetime::lilian_max;
-  expect(r.message != 0 ? r.value == 0 : r.value >= 1 && r.value <= top, service + " gave " + describe(r));
+  OVLE_EXPECT(r.message != 0 ? r.value == 0 : r.value >= 1 && r.value <= top, service + " gave " + describe(r));
   return r;
 }
 
@@ -50,17 +49,17 @@ reading call(char entry, const item& date, const item& picture, bool ebcdic, cha
 void check_scan(std::string_view ebcdic_picture) {
   using datetime::picture_scan;
   const picture_scan scan = datetime::scan_picture(ebcdic_picture);
-  expect(scan.length == std::min(ebcdic_picture.size(), datetime::max_picture_length), "scan length");
+  OVLE_EXPECT(scan.length == std::min(ebcdic_picture.size(), datetime::max_picture_length), "scan length");
   for (const datetime::term& t : scan.terms) {
     if (t.present()) {
-      expect(t.position >= 1 && t.position <= scan.length && scan.at(t.position) == picture_scan::flag::token,
+      OVLE_EXPECT(t.position >= 1 && t.position <= scan.length && scan.at(t.position) == picture_scan::flag::token,
              "a term that does not start at a token");
     }
   }
   const auto tables = datetime::picture_tables::attach();
-  expect(tables.delimiters.picture_length() == static_cast<int>(scan.length), "DELIMITER-TABLE's length");
+  OVLE_EXPECT(tables.delimiters.picture_length() == static_cast<int>(scan.length), "DELIMITER-TABLE's length");
   for (std::size_t p = 1; p <= scan.length; ++p) {
-    expect(tables.delimiters.flag(p) == static_cast<char>(scan.at(p)), "DELIMITER-TABLE's flag " + std::to_string(p));
+    OVLE_EXPECT(tables.delimiters.flag(p) == static_cast<char>(scan.at(p)), "DELIMITER-TABLE's flag " + std::to_string(p));
   }
 }
 
@@ -89,19 +88,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check_scan(ebcdic_picture.view().substr(2));
   // The same bytes in EBCDIC from an EBCDIC caller read the same.
   const reading ebcdic_days = call('D', ebcdic_date, ebcdic_picture, true);
-  expect(ebcdic_days == days, "an EBCDIC caller got " + describe(ebcdic_days) + ", an ASCII one " + describe(days));
+  OVLE_EXPECT(ebcdic_days == days, "an EBCDIC caller got " + describe(ebcdic_days) + ", an ASCII one " + describe(days));
   // CEECBLDY in Lilian mode is the engine CEEDAYS calls.
   const reading lilian_mode = call('C', ascii_date, ascii_picture, false, '1');
-  expect(lilian_mode == days, "CEECBLDY mode 1 got " + describe(lilian_mode) + ", CEEDAYS " + describe(days));
+  OVLE_EXPECT(lilian_mode == days, "CEECBLDY mode 1 got " + describe(lilian_mode) + ", CEEDAYS " + describe(days));
   // An integer date counts from 1 January 1601: the same day, moved.
   const reading integer = call('I', ascii_date, ascii_picture, false);
   const char other_mode = static_cast<char>(date_declared | 0x80);  // not "1" in either code set
-  expect(call('C', ascii_date, ascii_picture, false, other_mode) == integer, "CEECBLDY with a mode other than 1");
+  OVLE_EXPECT(call('C', ascii_date, ascii_picture, false, other_mode) == integer, "CEECBLDY with a mode other than 1");
   if (days.message == 0) {
     const reading expected = days.value > datetime::lilian_of_1600_12_31
                                  ? reading{days.value - datetime::lilian_of_1600_12_31, 0}
                                  : reading{0, 2513};
-    expect(integer == expected, "CEECBLDY gave " + describe(integer) + " for Lilian day " + describe(days));
+    OVLE_EXPECT(integer == expected, "CEECBLDY gave " + describe(integer) + " for Lilian day " + describe(days));
   }
   return 0;
 }

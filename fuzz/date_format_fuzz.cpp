@@ -13,7 +13,6 @@
 namespace {
 
 using namespace ovle;
-using fuzz::expect;
 using fuzz::item;
 
 struct formatted {
@@ -26,12 +25,12 @@ formatted call_ceedate(std::int32_t lilian, const item& picture, bool ebcdic) {
   const item picture_before(picture);
   item day(4), out(80, 0xA5), fc(16, 0xA5);
   ovle_int4_set(day.as<ovle_int4>(), lilian);
-  expect(CEEDATE(day.as<ovle_int4>(), picture.as<ovle_vstring>(), out.as<char>(), fc.as<ovle_feedback>()) == 0,
+  OVLE_EXPECT(CEEDATE(day.as<ovle_int4>(), picture.as<ovle_vstring>(), out.as<char>(), fc.as<ovle_feedback>()) == 0,
          "CEEDATE's return code");
-  expect(picture == picture_before, "CEEDATE changed the caller's picture");
+  OVLE_EXPECT(picture == picture_before, "CEEDATE changed the caller's picture");
   fuzz::expect_console_within(fuzz::dbcs_notice, "CEEDATE");
   formatted f{std::string(out.view()), fuzz::message_of(fc, ebcdic, {2512, 2518}, "CEEDATE")};
-  if (f.message != 0) expect(f.text == std::string(80, ebcdic ? '\x40' : ' '), "CEEDATE's output beside a condition");
+  if (f.message != 0) OVLE_EXPECT(f.text == std::string(80, ebcdic ? '\x40' : ' '), "CEEDATE's output beside a condition");
   return f;
 }
 
@@ -56,7 +55,7 @@ void any_day_any_picture(fuzz::input& in, std::uint8_t mode) {
   const std::string ebcdic_picture = fuzz::to_ebcdic(picture);
   const formatted ascii = call_ceedate(lilian, fuzz::vstring(picture, length, 100, ' '), false);
   const formatted ebcdic = call_ceedate(lilian, fuzz::vstring(ebcdic_picture, length, 100, '\x40'), true);
-  expect(ebcdic.message == ascii.message && ebcdic.text == fuzz::to_ebcdic(ascii.text),
+  OVLE_EXPECT(ebcdic.message == ascii.message && ebcdic.text == fuzz::to_ebcdic(ascii.text),
          "an EBCDIC caller got another date than an ASCII one");
 
   // Which condition: the day's range first, then a picture with no token (a blank picture takes
@@ -67,7 +66,7 @@ void any_day_any_picture(fuzz::input& in, std::uint8_t mode) {
   const int expected = !datetime::is_valid_lilian(lilian)                             ? 2512
                        : !blank && !datetime::scan_picture(seen).has_token()          ? 2518
                                                                                       : 0;
-  expect(ascii.message == expected, "CEEDATE answered " + std::to_string(ascii.message) + " instead of " +
+  OVLE_EXPECT(ascii.message == expected, "CEEDATE answered " + std::to_string(ascii.message) + " instead of " +
                                         std::to_string(expected));
 }
 
@@ -81,7 +80,7 @@ void round_trip(fuzz::input& in) {
                                         false)
                                .text;
   const std::int32_t back = read_back(text, picture);
-  expect(back == lilian, "day " + std::to_string(lilian) + " through '" + picture + "' gave '" + text +
+  OVLE_EXPECT(back == lilian, "day " + std::to_string(lilian) + " through '" + picture + "' gave '" + text +
                              "', read back as " + std::to_string(back));
 }
 

@@ -28,9 +28,11 @@ namespace ovle::fuzz {
   std::fflush(stderr);
   std::abort();
 }
-inline void expect(bool holds, const std::string& what) {
-  if (!holds) fail(what);
-}
+// The message is built only when the property fails: the checks run millions of times.
+#define OVLE_EXPECT(holds, what)       \
+  do {                                 \
+    if (!(holds)) ::ovle::fuzz::fail(what); \
+  } while (false)
 
 // The fuzzer's bytes, taken from the front; past the end every read gives zeros.
 class input {
@@ -117,7 +119,7 @@ inline void set_caller(bool ebcdic) {
 // zero), and that the message is one the service may return; 0 for success.
 inline int message_of(const item& fc, bool ebcdic_caller, std::initializer_list<int> allowed,
                       std::string_view service) {
-  expect(fc.size() == 16, "a feedback code is 16 bytes");
+  OVLE_EXPECT(fc.size() == 16, "a feedback code is 16 bytes");
   const unsigned char* b = fc.data();
   if (std::all_of(b, b + 16, [](unsigned char c) { return c == 0; })) return 0;
   common::condition c{static_cast<std::int16_t>(b[0] << 8 | b[1]), static_cast<std::int16_t>(b[2] << 8 | b[3]),
@@ -125,13 +127,15 @@ inline int message_of(const item& fc, bool ebcdic_caller, std::initializer_list<
   std::string facility(reinterpret_cast<const char*>(b + 5), 3);
   if (!ebcdic_caller && !platform::facility_ids_stay_ebcdic()) facility = to_ebcdic(facility);
   std::copy_n(facility.begin(), 3, c.facility.begin());
-  const std::string token = std::string(service) + ": severity " + std::to_string(c.severity) + " message " +
-                            std::to_string(c.message_number);
-  expect(common::find_condition(c) != nullptr, token + " is no condition of the table");
-  expect(b[4] == c.case_severity_control(), token + " with byte 4 that does not agree");
-  expect(std::all_of(b + 8, b + 16, [](unsigned char x) { return x == 0; }), token + " with instance data");
-  expect(std::find(allowed.begin(), allowed.end(), c.message_number) != allowed.end(),
-         token + " is not a condition of this service");
+  const auto token = [&] {
+    return std::string(service) + ": severity " + std::to_string(c.severity) + " message " +
+           std::to_string(c.message_number);
+  };
+  OVLE_EXPECT(common::find_condition(c) != nullptr, token() + " is no condition of the table");
+  OVLE_EXPECT(b[4] == c.case_severity_control(), token() + " with byte 4 that does not agree");
+  OVLE_EXPECT(std::all_of(b + 8, b + 16, [](unsigned char x) { return x == 0; }), token() + " with instance data");
+  OVLE_EXPECT(std::find(allowed.begin(), allowed.end(), c.message_number) != allowed.end(),
+         token() + " is not a condition of this service");
   return c.message_number;
 }
 
@@ -150,7 +154,7 @@ inline constexpr std::string_view dbcs_notice[] = {"DBCS Support not provided ye
 // then dropped, so that a long run does not keep them.
 inline void expect_console_within(std::span<const std::string_view> known, std::string_view service) {
   for (const std::string& line : console()) {
-    expect(std::find(known.begin(), known.end(), line) != known.end(), std::string(service) + " showed '" + line + "'");
+    OVLE_EXPECT(std::find(known.begin(), known.end(), line) != known.end(), std::string(service) + " showed '" + line + "'");
   }
   console().clear();
 }

@@ -18,7 +18,6 @@
 namespace {
 
 using namespace ovle;
-using fuzz::expect;
 using fuzz::item;
 
 struct formatted {
@@ -31,12 +30,12 @@ formatted call_ceedatm(double seconds, const item& picture, bool ebcdic) {
   const item picture_before(picture);
   item in(8), out(80, 0xA5), fc(16, 0xA5);
   std::memcpy(in.data(), &seconds, 8);
-  expect(CEEDATM(in.as<double>(), picture.as<ovle_vstring>(), out.as<char>(), fc.as<ovle_feedback>()) == 0,
+  OVLE_EXPECT(CEEDATM(in.as<double>(), picture.as<ovle_vstring>(), out.as<char>(), fc.as<ovle_feedback>()) == 0,
          "CEEDATM's return code");
-  expect(picture == picture_before, "CEEDATM changed the caller's picture");
+  OVLE_EXPECT(picture == picture_before, "CEEDATM changed the caller's picture");
   fuzz::expect_console_within(fuzz::dbcs_notice, "CEEDATM");
   formatted f{std::string(out.view()), fuzz::message_of(fc, ebcdic, {2505, 2518}, "CEEDATM")};
-  if (f.message != 0) expect(f.text == std::string(80, ebcdic ? '\x40' : ' '), "CEEDATM's output beside a condition");
+  if (f.message != 0) OVLE_EXPECT(f.text == std::string(80, ebcdic ? '\x40' : ' '), "CEEDATM's output beside a condition");
   return f;
 }
 
@@ -60,7 +59,7 @@ std::int64_t components(double seconds) {
   item c[7] = {item(4), item(4), item(4), item(4), item(4), item(4), item(4)};
   CEESECI(in.as<double>(), c[0].as<ovle_int4>(), c[1].as<ovle_int4>(), c[2].as<ovle_int4>(), c[3].as<ovle_int4>(),
           c[4].as<ovle_int4>(), c[5].as<ovle_int4>(), c[6].as<ovle_int4>(), fc.as<ovle_feedback>());
-  expect(fuzz::message_of(fc, false, {}, "CEESECI") == 0, "CEESECI refused a value CEEDATM took");
+  OVLE_EXPECT(fuzz::message_of(fc, false, {}, "CEESECI") == 0, "CEESECI refused a value CEEDATM took");
   std::int64_t n = 0;
   for (int i = 0; i < 7; ++i) n = n * (i == 0 ? 1 : i == 6 ? 1000 : 100) + ovle_int4_get(c[i].as<ovle_int4>());
   return n;
@@ -77,7 +76,7 @@ void any_value_any_picture(fuzz::input& in, std::uint8_t mode) {
   const std::string ebcdic_picture = fuzz::to_ebcdic(picture);
   const formatted ascii = call_ceedatm(seconds, fuzz::vstring(picture, length, 100, ' '), false);
   const formatted ebcdic = call_ceedatm(seconds, fuzz::vstring(ebcdic_picture, length, 100, '\x40'), true);
-  expect(ebcdic.message == ascii.message && ebcdic.text == fuzz::to_ebcdic(ascii.text),
+  OVLE_EXPECT(ebcdic.message == ascii.message && ebcdic.text == fuzz::to_ebcdic(ascii.text),
          "an EBCDIC caller got another timestamp than an ASCII one");
 
   const std::size_t read = std::min<std::size_t>(length < 0 ? 0 : static_cast<std::size_t>(length), 100);
@@ -85,7 +84,7 @@ void any_value_any_picture(fuzz::input& in, std::uint8_t mode) {
   const bool blank = seen.find_first_not_of('\x40') == std::string_view::npos;
   const bool in_range = seconds >= 86'400.0 && seconds <= 265'621'679'999.999 && !std::signbit(seconds);
   const int expected = !in_range ? 2505 : !blank && !datetime::scan_picture(seen).has_token() ? 2518 : 0;
-  expect(ascii.message == expected,
+  OVLE_EXPECT(ascii.message == expected,
          "CEEDATM answered " + std::to_string(ascii.message) + " instead of " + std::to_string(expected));
   if (!in_range) return;
 
@@ -93,12 +92,12 @@ void any_value_any_picture(fuzz::input& in, std::uint8_t mode) {
   const std::string all = "YYYYMMDDHHMISS999";
   const formatted digits = call_ceedatm(seconds, fuzz::vstring(all, 17, 100, ' '), false);
   const std::int64_t shown = std::stoll(digits.text.substr(0, 17));
-  expect(shown == components(seconds), "CEEDATM and CEESECI disagree on " + digits.text);
+  OVLE_EXPECT(shown == components(seconds), "CEEDATM and CEESECI disagree on " + digits.text);
   const std::int64_t ms = shortest_decimal_milliseconds(seconds);
   const std::int64_t of_day = ms % datetime::milliseconds_per_day;
   const std::int64_t hhmmssmmm =
       of_day / 3'600'000 * 10'000'000 + of_day / 60'000 % 60 * 100'000 + of_day / 1000 % 60 * 1000 + of_day % 1000;
-  expect(shown % 1'000'000'000 == hhmmssmmm, "the time of " + digits.text + " is not that of the value");
+  OVLE_EXPECT(shown % 1'000'000'000 == hhmmssmmm, "the time of " + digits.text + " is not that of the value");
 }
 
 void round_trip(fuzz::input& in) {
@@ -126,7 +125,7 @@ void round_trip(fuzz::input& in) {
   double back;
   std::memcpy(&back, out.data(), 8);
   const std::int64_t expected = shortest_decimal_milliseconds(seconds) / chosen.shown * chosen.shown;
-  expect(message == 0 && std::llround(back * 1000) == expected,
+  OVLE_EXPECT(message == 0 && std::llround(back * 1000) == expected,
          "'" + picture + "' gave '" + text + "', read back as " + std::to_string(std::llround(back * 1000)) +
              " ms instead of " + std::to_string(expected));
 }

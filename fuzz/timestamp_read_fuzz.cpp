@@ -12,7 +12,6 @@
 namespace {
 
 using namespace ovle;
-using fuzz::expect;
 using fuzz::item;
 
 constexpr double untouched = -12345.5;  // what the output holds before the call
@@ -27,10 +26,10 @@ reading call_ceesecs(const item& timestamp, const item& picture, bool ebcdic) {
   const item timestamp_before(timestamp), picture_before(picture);
   item out(8), fc(16, 0xA5);
   std::memcpy(out.data(), &untouched, 8);
-  expect(CEESECS(timestamp.as<ovle_vstring>(), picture.as<ovle_vstring>(), out.as<double>(), fc.as<ovle_feedback>()) ==
+  OVLE_EXPECT(CEESECS(timestamp.as<ovle_vstring>(), picture.as<ovle_vstring>(), out.as<double>(), fc.as<ovle_feedback>()) ==
              0,
          "CEESECS's return code");
-  expect(timestamp == timestamp_before && picture == picture_before, "CEESECS changed the caller's strings");
+  OVLE_EXPECT(timestamp == timestamp_before && picture == picture_before, "CEESECS changed the caller's strings");
   fuzz::expect_console_within({}, "CEESECS");
   reading r{0, fuzz::message_of(fc, ebcdic, {2507, 2508, 2513, 2517, 2518, 2520, 2525}, "CEESECS")};
   std::memcpy(&r.value, out.data(), 8);
@@ -60,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const reading r = call_ceesecs(ascii_timestamp, ascii_picture, false);
   const reading e = call_ceesecs(fuzz::vstring(fuzz::to_ebcdic(timestamp), td, 80, '\x40'),
                                  fuzz::vstring(fuzz::to_ebcdic(picture), pd, 100, '\x40'), true);
-  expect(std::memcmp(&r.value, &e.value, 8) == 0 && r.message == e.message,
+  OVLE_EXPECT(std::memcmp(&r.value, &e.value, 8) == 0 && r.message == e.message,
          "an EBCDIC caller got " + describe(e) + ", an ASCII one " + describe(r));
 
   // The date part is CEEDAYS's reading of the same strings: its condition, or its day with the time
@@ -71,17 +70,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           fc.as<ovle_feedback>());
   const int date_message = fuzz::message_of(fc, false, {2507, 2508, 2513, 2517, 2518, 2520}, "CEEDAYS");
   if (date_message != 0) {
-    expect(r.message == date_message && r.value == untouched,
+    OVLE_EXPECT(r.message == date_message && r.value == untouched,
            "CEESECS gave " + describe(r) + " where CEEDAYS gave " + std::to_string(date_message));
     return 0;
   }
   if (r.message == 2525) {
-    expect(r.value == 0, "CEESECS's output beside 2525");
+    OVLE_EXPECT(r.value == 0, "CEESECS's output beside 2525");
     return 0;
   }
   const double lilian = ovle_int4_get(day.as<ovle_int4>());
-  expect(r.message == 0 && r.value >= lilian * 86'400 && r.value < (lilian + 5) * 86'400,
+  OVLE_EXPECT(r.message == 0 && r.value >= lilian * 86'400 && r.value < (lilian + 5) * 86'400,
          "CEESECS gave " + describe(r) + " for Lilian day " + std::to_string(lilian));
-  expect(static_cast<double>(std::llround(r.value * 1000)) / 1000 == r.value, "CEESECS gave more than milliseconds");
+  OVLE_EXPECT(static_cast<double>(std::llround(r.value * 1000)) / 1000 == r.value, "CEESECS gave more than milliseconds");
   return 0;
 }
