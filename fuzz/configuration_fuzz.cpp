@@ -75,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t pick = in.byte();
   const auto other_function = static_cast<std::int16_t>(static_cast<std::int8_t>(in.byte()));
   const std::string_view file = in.rest();
-  std::ofstream(file_name(), std::ios::binary | std::ios::trunc).write(file.data(), static_cast<std::streamsize>(file.size()));
+  std::ofstream(file_name(), std::ios::binary | std::ios::trunc)
+      .write(file.data(), static_cast<std::streamsize>(file.size()));
   const std::vector<std::string> expected = expected_entries(file);
 
   // The whole file, in order.
@@ -105,15 +106,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   OVLE_EXPECT(no_key.status == 0 && no_key.entry == blank_entry, "an omitted key gave " + describe(no_key));
   if (other_function < 0 || other_function > 4) {
     const answer other = call(other_function);
-    OVLE_EXPECT(other.status == 0 && other.entry == blank_entry, "function " + std::to_string(other_function) +
-                                                                     " gave " + describe(other));
+    OVLE_EXPECT(other.status == 0 && other.entry == blank_entry,
+                "function " + std::to_string(other_function) + " gave " + describe(other));
   }
   // Closed, the file loads again at the next call.
   const answer closed = call(4);
   OVLE_EXPECT(closed.status == 0 && closed.entry == blank_entry, "closing gave " + describe(closed));
   const answer reopened = call(1);
   const answer wanted = expected.empty() ? answer{blank_entry, 9} : answer{expected[0], 0};
-  OVLE_EXPECT(reopened.entry == wanted.entry && reopened.status == wanted.status, "after closing: " + describe(reopened));
+  OVLE_EXPECT(reopened.entry == wanted.entry && reopened.status == wanted.status,
+              "after closing: " + describe(reopened));
   call(4);
 
   // The initialization parses every entry as run-time options: only the parser's messages show.

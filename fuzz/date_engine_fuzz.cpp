@@ -53,13 +53,14 @@ void check_scan(std::string_view ebcdic_picture) {
   for (const datetime::term& t : scan.terms) {
     if (t.present()) {
       OVLE_EXPECT(t.position >= 1 && t.position <= scan.length && scan.at(t.position) == picture_scan::flag::token,
-             "a term that does not start at a token");
+                  "a term that does not start at a token");
     }
   }
   const auto tables = datetime::picture_tables::attach();
   OVLE_EXPECT(tables.delimiters.picture_length() == static_cast<int>(scan.length), "DELIMITER-TABLE's length");
   for (std::size_t p = 1; p <= scan.length; ++p) {
-    OVLE_EXPECT(tables.delimiters.flag(p) == static_cast<char>(scan.at(p)), "DELIMITER-TABLE's flag " + std::to_string(p));
+    OVLE_EXPECT(tables.delimiters.flag(p) == static_cast<char>(scan.at(p)),
+                "DELIMITER-TABLE's flag " + std::to_string(p));
   }
 }
 
@@ -88,7 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check_scan(ebcdic_picture.view().substr(2));
   // The same bytes in EBCDIC from an EBCDIC caller read the same.
   const reading ebcdic_days = call('D', ebcdic_date, ebcdic_picture, true);
-  OVLE_EXPECT(ebcdic_days == days, "an EBCDIC caller got " + describe(ebcdic_days) + ", an ASCII one " + describe(days));
+  OVLE_EXPECT(ebcdic_days == days,
+              "an EBCDIC caller got " + describe(ebcdic_days) + ", an ASCII one " + describe(days));
   // CEECBLDY in Lilian mode is the engine CEEDAYS calls.
   const reading lilian_mode = call('C', ascii_date, ascii_picture, false, '1');
   OVLE_EXPECT(lilian_mode == days, "CEECBLDY mode 1 got " + describe(lilian_mode) + ", CEEDAYS " + describe(days));

@@ -29,8 +29,8 @@ namespace ovle::fuzz {
   std::abort();
 }
 // The message is built only when the property fails: the checks run millions of times.
-#define OVLE_EXPECT(holds, what)       \
-  do {                                 \
+#define OVLE_EXPECT(holds, what)            \
+  do {                                      \
     if (!(holds)) ::ovle::fuzz::fail(what); \
   } while (false)
 
@@ -64,7 +64,8 @@ class input {
 // One caller data item in an allocation of exactly its size.
 class item {
  public:
-  explicit item(std::size_t size, unsigned char fill = 0) : size_(size), bytes_(new unsigned char[size == 0 ? 1 : size]) {
+  explicit item(std::size_t size, unsigned char fill = 0)
+      : size_(size), bytes_(new unsigned char[size == 0 ? 1 : size]) {
     std::memset(bytes_.get(), fill, size_ == 0 ? 1 : size_);
   }
   item(const item& other) : item(other.size_) { std::memcpy(bytes_.get(), other.bytes_.get(), size_); }
@@ -122,8 +123,10 @@ inline int message_of(const item& fc, bool ebcdic_caller, std::initializer_list<
   OVLE_EXPECT(fc.size() == 16, "a feedback code is 16 bytes");
   const unsigned char* b = fc.data();
   if (std::all_of(b, b + 16, [](unsigned char c) { return c == 0; })) return 0;
-  common::condition c{static_cast<std::int16_t>(b[0] << 8 | b[1]), static_cast<std::int16_t>(b[2] << 8 | b[3]),
-                      static_cast<std::uint8_t>(b[4] & 7), {}};
+  common::condition c{static_cast<std::int16_t>(b[0] << 8 | b[1]),
+                      static_cast<std::int16_t>(b[2] << 8 | b[3]),
+                      static_cast<std::uint8_t>(b[4] & 7),
+                      {}};
   std::string facility(reinterpret_cast<const char*>(b + 5), 3);
   if (!ebcdic_caller && !platform::facility_ids_stay_ebcdic()) facility = to_ebcdic(facility);
   std::copy_n(facility.begin(), 3, c.facility.begin());
@@ -135,7 +138,7 @@ inline int message_of(const item& fc, bool ebcdic_caller, std::initializer_list<
   OVLE_EXPECT(b[4] == c.case_severity_control(), token() + " with byte 4 that does not agree");
   OVLE_EXPECT(std::all_of(b + 8, b + 16, [](unsigned char x) { return x == 0; }), token() + " with instance data");
   OVLE_EXPECT(std::find(allowed.begin(), allowed.end(), c.message_number) != allowed.end(),
-         token() + " is not a condition of this service");
+              token() + " is not a condition of this service");
   return c.message_number;
 }
 
@@ -148,13 +151,14 @@ inline std::vector<std::string>& console() {
 
 // The notice the formatting services show for an era token of a DBCS picture.
 inline constexpr std::string_view dbcs_notice[] = {"DBCS Support not provided yet",
-                                                  "   Contact Orvane for additional information"};
+                                                   "   Contact Orvane for additional information"};
 
 // Every console line since the last call is one of `known` (a service's notices); the lines are
 // then dropped, so that a long run does not keep them.
 inline void expect_console_within(std::span<const std::string_view> known, std::string_view service) {
   for (const std::string& line : console()) {
-    OVLE_EXPECT(std::find(known.begin(), known.end(), line) != known.end(), std::string(service) + " showed '" + line + "'");
+    OVLE_EXPECT(std::find(known.begin(), known.end(), line) != known.end(),
+                std::string(service) + " showed '" + line + "'");
   }
   console().clear();
 }

@@ -30,10 +30,11 @@ void fresh_state() {
 
 // The bytes the options may change, in address order: the first country and language, HEAP to
 // MSGFILE, heap 0's sizes.
-constexpr std::pair<std::size_t, std::size_t> option_fields[] = {{off::country_stack, 2},
-                                                                 {off::language_stack, 3},
-                                                                 {off::heap_initial, off::message_file + 8 - off::heap_initial},
-                                                                 {off::heap0_initial, 8}};
+constexpr std::pair<std::size_t, std::size_t> option_fields[] = {
+    {off::country_stack, 2},
+    {off::language_stack, 3},
+    {off::heap_initial, off::message_file + 8 - off::heap_initial},
+    {off::heap0_initial, 8}};
 
 std::vector<std::string> values() {
   std::vector<std::string> v;
@@ -58,8 +59,8 @@ void check_messages(const std::vector<std::string>& lines, option_origin origin)
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string_view id = std::string_view(lines[i]).substr(0, 8);
     OVLE_EXPECT(std::find(std::begin(message_ids), std::end(message_ids), id) != std::end(message_ids) &&
-               lines[i].size() > 9 && lines[i][8] == ' ',
-           "the parser showed '" + lines[i] + "'");
+                    lines[i].size() > 9 && lines[i][8] == ' ',
+                "the parser showed '" + lines[i] + "'");
     const bool header = id == "CEE3608I";
     OVLE_EXPECT(header == (origin == option_origin::invocation_command && i == 0), "CEE3608I out of place");
   }
@@ -75,8 +76,8 @@ void check_fields(const ov_le_external area) {
   }
   OVLE_EXPECT(std::memcmp(area.bytes().data() + from, pristine().data() + from, ov_le_external::size - from) == 0,
               "the options changed a byte after " + std::to_string(from));
-  for (const std::size_t size_at : {off::heap_initial, off::heap_increment, off::heap_below_initial,
-                                    off::heap_below_increment}) {
+  for (const std::size_t size_at :
+       {off::heap_initial, off::heap_increment, off::heap_below_initial, off::heap_below_increment}) {
     const std::int64_t n = area.heap_size(size_at);
     OVLE_EXPECT(n >= 0 && n % 8 == 0, "a HEAP size of " + std::to_string(n));
   }
@@ -86,8 +87,8 @@ void check_fields(const ov_le_external area) {
     OVLE_EXPECT(c == '\xF0' || c == '\xF1', "a switch at " + std::to_string(flag_at) + " that is neither 0 nor 1");
   }
   OVLE_EXPECT(area.heap0_initial() == area.heap_size(off::heap_initial) &&
-             area.heap0_increment() == area.heap_size(off::heap_increment),
-         "heap 0's sizes differ from HEAP's");
+                  area.heap0_increment() == area.heap_size(off::heap_increment),
+              "heap 0's sizes differ from HEAP's");
   for (const char c : area.country(1)) {
     const auto a = fuzz::to_ascii(std::string_view(&c, 1))[0];
     OVLE_EXPECT(a >= 'A' && a <= 'Z', "a country that is not two letters");
@@ -99,7 +100,8 @@ bool plain(std::string_view value) {
   const auto open = value.find('(');
   if (open == std::string_view::npos) return true;
   const std::string_view inside = value.substr(open + 1, value.size() - open - 2);
-  return value.back() == ')' && inside.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789,-") == std::string_view::npos;
+  return value.back() == ')' &&
+         inside.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789,-") == std::string_view::npos;
 }
 
 }  // namespace
@@ -135,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   environment::parse_options(area, text, origin);
   OVLE_EXPECT(take_console() == lines, "a second parse said something else");
   OVLE_EXPECT(std::memcmp(area.bytes().data(), after.data(), after.size()) == 0 && values() == parsed,
-         "a second parse changed the settings");
+              "a second parse changed the settings");
 
   // The report's values, parsed from a fresh start, give the same values back.
   std::string report;
@@ -157,8 +159,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // OV-PIPI hands the invocation command's options (EBCDIC, at most 100 characters) to the parser.
   if ((way & 2) != 0 && origin == option_origin::invocation_command) {
     const std::string ebcdic = fuzz::to_ebcdic(text);
-    const fuzz::item options = fuzz::vstring(ebcdic, static_cast<std::int16_t>(std::min<std::size_t>(ebcdic.size(), 100)),
-                                             100, '\x40');
+    const fuzz::item options =
+        fuzz::vstring(ebcdic, static_cast<std::int16_t>(std::min<std::size_t>(ebcdic.size(), 100)), 100, '\x40');
     fresh_state();
     environment::parse_options(area, std::string_view(text).substr(0, 100), origin);
     const std::vector<std::string> direct_lines = take_console();

@@ -31,11 +31,12 @@ formatted call_ceedatm(double seconds, const item& picture, bool ebcdic) {
   item in(8), out(80, 0xA5), fc(16, 0xA5);
   std::memcpy(in.data(), &seconds, 8);
   OVLE_EXPECT(CEEDATM(in.as<double>(), picture.as<ovle_vstring>(), out.as<char>(), fc.as<ovle_feedback>()) == 0,
-         "CEEDATM's return code");
+              "CEEDATM's return code");
   OVLE_EXPECT(picture == picture_before, "CEEDATM changed the caller's picture");
   fuzz::expect_console_within(fuzz::dbcs_notice, "CEEDATM");
   formatted f{std::string(out.view()), fuzz::message_of(fc, ebcdic, {2505, 2518}, "CEEDATM")};
-  if (f.message != 0) OVLE_EXPECT(f.text == std::string(80, ebcdic ? '\x40' : ' '), "CEEDATM's output beside a condition");
+  if (f.message != 0)
+    OVLE_EXPECT(f.text == std::string(80, ebcdic ? '\x40' : ' '), "CEEDATM's output beside a condition");
   return f;
 }
 
@@ -69,15 +70,15 @@ void any_value_any_picture(fuzz::input& in, std::uint8_t mode) {
   const std::uint8_t declared = in.byte();
   const std::uint64_t bits = in.u64();
   constexpr std::uint64_t span_ms = 265'621'679'999'999 - 86'400'000 + 1;
-  const double seconds = (mode & 1) != 0 ? static_cast<double>(86'400'000 + bits % span_ms) / 1000.0
-                                         : std::bit_cast<double>(bits);
+  const double seconds =
+      (mode & 1) != 0 ? static_cast<double>(86'400'000 + bits % span_ms) / 1000.0 : std::bit_cast<double>(bits);
   const std::string picture(in.rest());
   const std::int16_t length = fuzz::declared_length(declared, picture.size());
   const std::string ebcdic_picture = fuzz::to_ebcdic(picture);
   const formatted ascii = call_ceedatm(seconds, fuzz::vstring(picture, length, 100, ' '), false);
   const formatted ebcdic = call_ceedatm(seconds, fuzz::vstring(ebcdic_picture, length, 100, '\x40'), true);
   OVLE_EXPECT(ebcdic.message == ascii.message && ebcdic.text == fuzz::to_ebcdic(ascii.text),
-         "an EBCDIC caller got another timestamp than an ASCII one");
+              "an EBCDIC caller got another timestamp than an ASCII one");
 
   const std::size_t read = std::min<std::size_t>(length < 0 ? 0 : static_cast<std::size_t>(length), 100);
   const std::string_view seen = std::string_view(ebcdic_picture).substr(0, read);
@@ -85,7 +86,7 @@ void any_value_any_picture(fuzz::input& in, std::uint8_t mode) {
   const bool in_range = seconds >= 86'400.0 && seconds <= 265'621'679'999.999 && !std::signbit(seconds);
   const int expected = !in_range ? 2505 : !blank && !datetime::scan_picture(seen).has_token() ? 2518 : 0;
   OVLE_EXPECT(ascii.message == expected,
-         "CEEDATM answered " + std::to_string(ascii.message) + " instead of " + std::to_string(expected));
+              "CEEDATM answered " + std::to_string(ascii.message) + " instead of " + std::to_string(expected));
   if (!in_range) return;
 
   // Every component as CEESECI gives it, and CEESECI's as the shortest decimal of the value says.
@@ -105,8 +106,8 @@ void round_trip(fuzz::input& in) {
   const fuzz::round_trip_picture& chosen = fuzz::timestamp_pictures[in.byte() % std::size(fuzz::timestamp_pictures)];
   const auto [first, last] = chosen.two_digit_year ? fuzz::two_digit_year_days() : std::pair{1, datetime::lilian_max};
   const std::uint64_t span_ms = static_cast<std::uint64_t>(last - first + 1) * 86'400'000;
-  const double exact = static_cast<double>(std::int64_t{first} * 86'400'000 + static_cast<std::int64_t>(raw % span_ms)) /
-                       1000.0;
+  const double exact =
+      static_cast<double>(std::int64_t{first} * 86'400'000 + static_cast<std::int64_t>(raw % span_ms)) / 1000.0;
   // A few FLOAT8 steps either side of a millisecond, as arithmetic leaves a value.
   const int steps = static_cast<int>(raw >> 60) - 8;
   double seconds = exact;
@@ -126,8 +127,8 @@ void round_trip(fuzz::input& in) {
   std::memcpy(&back, out.data(), 8);
   const std::int64_t expected = shortest_decimal_milliseconds(seconds) / chosen.shown * chosen.shown;
   OVLE_EXPECT(message == 0 && std::llround(back * 1000) == expected,
-         "'" + picture + "' gave '" + text + "', read back as " + std::to_string(std::llround(back * 1000)) +
-             " ms instead of " + std::to_string(expected));
+              "'" + picture + "' gave '" + text + "', read back as " + std::to_string(std::llround(back * 1000)) +
+                  " ms instead of " + std::to_string(expected));
 }
 
 }  // namespace

@@ -26,9 +26,9 @@ reading call_ceesecs(const item& timestamp, const item& picture, bool ebcdic) {
   const item timestamp_before(timestamp), picture_before(picture);
   item out(8), fc(16, 0xA5);
   std::memcpy(out.data(), &untouched, 8);
-  OVLE_EXPECT(CEESECS(timestamp.as<ovle_vstring>(), picture.as<ovle_vstring>(), out.as<double>(), fc.as<ovle_feedback>()) ==
-             0,
-         "CEESECS's return code");
+  OVLE_EXPECT(
+      CEESECS(timestamp.as<ovle_vstring>(), picture.as<ovle_vstring>(), out.as<double>(), fc.as<ovle_feedback>()) == 0,
+      "CEESECS's return code");
   OVLE_EXPECT(timestamp == timestamp_before && picture == picture_before, "CEESECS changed the caller's strings");
   fuzz::expect_console_within({}, "CEESECS");
   reading r{0, fuzz::message_of(fc, ebcdic, {2507, 2508, 2513, 2517, 2518, 2520, 2525}, "CEESECS")};
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const reading e = call_ceesecs(fuzz::vstring(fuzz::to_ebcdic(timestamp), td, 80, '\x40'),
                                  fuzz::vstring(fuzz::to_ebcdic(picture), pd, 100, '\x40'), true);
   OVLE_EXPECT(std::memcmp(&r.value, &e.value, 8) == 0 && r.message == e.message,
-         "an EBCDIC caller got " + describe(e) + ", an ASCII one " + describe(r));
+              "an EBCDIC caller got " + describe(e) + ", an ASCII one " + describe(r));
 
   // The date part is CEEDAYS's reading of the same strings: its condition, or its day with the time
   // of day added. The time is not range-checked: at most 99:99:99.999 is added, under five days.
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int date_message = fuzz::message_of(fc, false, {2507, 2508, 2513, 2517, 2518, 2520}, "CEEDAYS");
   if (date_message != 0) {
     OVLE_EXPECT(r.message == date_message && r.value == untouched,
-           "CEESECS gave " + describe(r) + " where CEEDAYS gave " + std::to_string(date_message));
+                "CEESECS gave " + describe(r) + " where CEEDAYS gave " + std::to_string(date_message));
     return 0;
   }
   if (r.message == 2525) {
@@ -80,7 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const double lilian = ovle_int4_get(day.as<ovle_int4>());
   OVLE_EXPECT(r.message == 0 && r.value >= lilian * 86'400 && r.value < (lilian + 5) * 86'400,
-         "CEESECS gave " + describe(r) + " for Lilian day " + std::to_string(lilian));
-  OVLE_EXPECT(static_cast<double>(std::llround(r.value * 1000)) / 1000 == r.value, "CEESECS gave more than milliseconds");
+              "CEESECS gave " + describe(r) + " for Lilian day " + std::to_string(lilian));
+  OVLE_EXPECT(static_cast<double>(std::llround(r.value * 1000)) / 1000 == r.value,
+              "CEESECS gave more than milliseconds");
   return 0;
 }
