@@ -73,8 +73,10 @@ class model {
   }
 
   int create(std::int32_t initial, std::int32_t increment, std::int32_t options, std::int32_t& id) {
-    if (initial < 0) return 804;
-    if (increment < 0) return 805;
+    // A size whose rounding to 4096 leaves the 4-byte range is as invalid as a negative one.
+    const auto fits = [](std::int32_t v) { return v >= 0 && (std::int64_t{v} + 4095) / 4096 * 4096 <= INT32_MAX; };
+    if (!fits(initial)) return 804;
+    if (!fits(increment)) return 805;
     if (options != 0 && options != 1 && (options < 70 || options > 80)) return 806;
     std::size_t slot = 0;
     while (slot < heaps_.size() && heaps_[slot].id != -1) ++slot;
@@ -91,6 +93,7 @@ class model {
   int get(std::int32_t id, std::int32_t size, place& at) {
     if (size <= 0) return 808;
     if (id < 0 || id >= static_cast<std::int32_t>(heaps_.size()) || heaps_[id].id != id) return 803;
+    if ((std::int64_t{size} + 7) / 8 * 8 > INT32_MAX) return 813;
     at = get_in(id, round(size, 8));
     ++stat_at(id == 0 ? stat::heap0_gets : stat::other_gets);
     return 0;
