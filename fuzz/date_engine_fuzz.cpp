@@ -91,6 +91,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const reading ebcdic_days = call('D', ebcdic_date, ebcdic_picture, true);
   OVLE_EXPECT(ebcdic_days == days,
               "an EBCDIC caller got " + describe(ebcdic_days) + ", an ASCII one " + describe(days));
+  // Without a feedback code the day is the same and the condition is dropped.
+  fuzz::item quiet(4, 0xA5);
+  fuzz::set_caller(false);
+  CEEDAYS(ascii_date.as<ovle_vstring>(), ascii_picture.as<ovle_vstring>(), quiet.as<ovle_int4>(), nullptr);
+  OVLE_EXPECT(ovle_int4_get(quiet.as<ovle_int4>()) == days.value, "CEEDAYS without a feedback code");
   // CEECBLDY in Lilian mode is the engine CEEDAYS calls.
   const reading lilian_mode = call('C', ascii_date, ascii_picture, false, '1');
   OVLE_EXPECT(lilian_mode == days, "CEECBLDY mode 1 got " + describe(lilian_mode) + ", CEEDAYS " + describe(days));

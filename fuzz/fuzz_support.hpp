@@ -20,6 +20,10 @@
 #include "common/platform/platform.hpp"
 #include "ovle/ovle.h"
 
+// libFuzzer's entry points, which every harness defines.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
 namespace ovle::fuzz {
 
 // A property that does not hold: say which, and stop as a crash would, so libFuzzer keeps the input.

@@ -9,7 +9,7 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
-harnesses=${*:-"date_engine date_format timestamp_format timestamp_read runtime_options configuration heap"}
+harnesses=${*:-$(sed -n 's/^set(ovle_fuzz_harnesses \(.*\))$/\1/p' "$here/harnesses.cmake")}
 
 if ! command -v clang++-19 >/dev/null 2>&1 || ! dpkg -s libclang-rt-19-dev >/dev/null 2>&1; then
   echo "installing: clang-19 libclang-rt-19-dev"
