@@ -35,6 +35,10 @@ options_of() {
 }
 
 mkdir -p "$here/findings"
+# Options and configuration entries name files (message files, report destinations); a harness
+# writes them in a scratch folder of its own, not in the checkout.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 summary=""
 status=0
 for h in $harnesses; do
@@ -42,14 +46,15 @@ for h in $harnesses; do
   log="$build/$h.log"
   echo "== $h: $seconds s"
   # shellcheck disable=SC2046 # the options are separate words
-  if ! "$build/${h}_fuzz" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-      -artifact_prefix="$here/findings/$h-" $(options_of "$h") "$here/corpus/$h" "$here/seeds/$h" >"$log" 2>&1; then
+  if ! (cd "$scratch" && "$build/${h}_fuzz" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+      -artifact_prefix="$here/findings/$h-" $(options_of "$h") "$here/corpus/$h" "$here/seeds/$h" >"$log" 2>&1); then
     status=1
     grep -E "property violated|ERROR|SUMMARY|Test unit written" "$log" || tail -n 20 "$log"
   fi
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
-  summary="$summary$(printf '%-18s %12s executions %8s per second' "$h" "${runs:-?}" "${rate:-?}")
+  edges=$(sed -n 's/.*DONE *cov: *\([0-9]*\).*/\1/p' "$log")
+  summary="$summary$(printf '%-18s %12s executions %8s per second %6s edges' "$h" "${runs:-?}" "${rate:-?}" "${edges:-?}")
 "
 done
 printf '%s' "$summary"
