@@ -1,56 +1,113 @@
-// libFuzzer harness for the picture scan and the date engine: any bytes as date and picture.
+// libFuzzer harness of the picture scan and the date engine, through CEEDAYS and CEECBLDY: any
+// picture, any date, any declared VSTRING length, from an ASCII and from an EBCDIC caller.
 //
-// Input layout: byte 0 chooses the mode (bit 0) and the picture length (byte 0 / 2, up to 127);
-// the picture follows, the rest is the date, both taken as EBCDIC text.
-#include <algorithm>
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <string_view>
-
-#include "datetime/date_engine.hpp"
+// Input: byte 0 the picture's length (0-255, cut to what is there), bytes 1 and 2 choose the
+// declared lengths of the picture and the date (fuzz_support.hpp, declared_length), then the picture,
+// then the date, both as an ASCII caller writes them.
+#include "datetime/calendar.hpp"
 #include "datetime/picture.hpp"
+#include "fuzz_support.hpp"
 
 namespace {
 
-using namespace ovle::datetime;
+using namespace ovle;
+using fuzz::item;
 
-// The engine's conditions: the severity-3 date conditions of the table.
-bool known_condition(const ovle::common::condition* c) {
-  namespace conditions = ovle::common::conditions;
-  for (const auto* known :
-       {&conditions::date_component_missing, &conditions::date_invalid, &conditions::date_out_of_range,
-        &conditions::date_name_unknown, &conditions::picture_no_token, &conditions::date_not_numeric}) {
-    if (c == known) return true;
-  }
-  return c == nullptr;
+constexpr std::initializer_list<int> engine_messages = {2507, 2508, 2513, 2517, 2518, 2520};
+
+struct reading {
+  std::int32_t value;
+  int message;
+  friend bool operator==(const reading&, const reading&) = default;
+};
+
+std::string describe(const reading& r) { return std::to_string(r.value) + "/" + std::to_string(r.message); }
+
+// One call of CEEDAYS ('D') or CEECBLDY (mode 0: left off; otherwise that mode character), with the
+// checks every call must pass: a condition of the engine, 0 beside a condition and a day in range
+// without one, the caller's strings unchanged.
+reading call(char entry, const item& date, const item& picture, bool ebcdic, char mode = 0) {
+  fuzz::set_caller(ebcdic);
+  const item date_before(date), picture_before(picture);
+  item out(4, 0xA5), fc(16, 0xA5), mode_item(1, static_cast<unsigned char>(mode));
+  const int rc = entry == 'D' ? CEEDAYS(date.as<ovle_vstring>(), picture.as<ovle_vstring>(), out.as<ovle_int4>(),
+                                        fc.as<ovle_feedback>())
+                              : CEECBLDY(date.as<ovle_vstring>(), picture.as<ovle_vstring>(), out.as<ovle_int4>(),
+                                         fc.as<ovle_feedback>(), mode == 0 ? nullptr : mode_item.as<char>());
+  const std::string service = entry == 'D' ? "CEEDAYS" : "CEECBLDY";
+  OVLE_EXPECT(rc == 0, service + " returned a non-zero return code");
+  const reading r{ovle_int4_get(out.as<ovle_int4>()), fuzz::message_of(fc, ebcdic, engine_messages, service)};
+  OVLE_EXPECT(date == date_before && picture == picture_before, service + " changed the caller's date or picture");
+  fuzz::expect_console_within({}, service);
+  const bool integer = entry == 'I' || (entry == 'C' && mode != (ebcdic ? '\xF1' : '1'));
+  const std::int32_t top = integer ? datetime::integer_date_max : datetime::lilian_max;
+  OVLE_EXPECT(r.message != 0 ? r.value == 0 : r.value >= 1 && r.value <= top, service + " gave " + describe(r));
+  return r;
 }
 
-void check(bool condition) {
-  if (!condition) std::abort();
+// What the scan recorded in DELIMITER-TABLE agrees with the picture it was given.
+void check_scan(std::string_view ebcdic_picture) {
+  using datetime::picture_scan;
+  const picture_scan scan = datetime::scan_picture(ebcdic_picture);
+  OVLE_EXPECT(scan.length == std::min(ebcdic_picture.size(), datetime::max_picture_length), "scan length");
+  for (const datetime::term& t : scan.terms) {
+    if (t.present()) {
+      OVLE_EXPECT(t.position >= 1 && t.position <= scan.length && scan.at(t.position) == picture_scan::flag::token,
+                  "a term that does not start at a token");
+    }
+  }
+  const auto tables = datetime::picture_tables::attach();
+  OVLE_EXPECT(tables.delimiters.picture_length() == static_cast<int>(scan.length), "DELIMITER-TABLE's length");
+  for (std::size_t p = 1; p <= scan.length; ++p) {
+    OVLE_EXPECT(tables.delimiters.flag(p) == static_cast<char>(scan.at(p)),
+                "DELIMITER-TABLE's flag " + std::to_string(p));
+  }
 }
 
 }  // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz::start_run_unit();
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return 0;
-  const bool lilian = (data[0] & 1) != 0;
-  const std::size_t picture_length = std::min<std::size_t>(data[0] / 2, size - 1);
-  const std::string_view picture(reinterpret_cast<const char*>(data + 1), picture_length);
-  const std::string_view date(reinterpret_cast<const char*>(data + 1 + picture_length), size - 1 - picture_length);
+  fuzz::input in(data, size);
+  const std::size_t picture_length = in.byte();
+  const std::uint8_t picture_declared = in.byte(), date_declared = in.byte();
+  const std::string picture(in.bytes(picture_length));
+  const std::string date(in.rest());
+  const std::int16_t pd = fuzz::declared_length(picture_declared, picture.size());
+  const std::int16_t dd = fuzz::declared_length(date_declared, date.size());
+  const std::size_t picture_limit = datetime::max_picture_length, date_limit = 80;
+  const item ascii_picture = fuzz::vstring(picture, pd, picture_limit, ' ');
+  const item ascii_date = fuzz::vstring(date, dd, date_limit, ' ');
+  const item ebcdic_picture = fuzz::vstring(fuzz::to_ebcdic(picture), pd, picture_limit, '\x40');
+  const item ebcdic_date = fuzz::vstring(fuzz::to_ebcdic(date), dd, date_limit, '\x40');
 
-  const picture_scan scan = scan_picture(picture);
-  check(scan.length == std::min(picture.size(), max_picture_length));
-  for (const term& t : scan.terms) {
-    if (t.present())
-      check(t.position >= 1 && t.position <= scan.length && scan.at(t.position) == picture_scan::flag::token);
+  const reading days = call('D', ascii_date, ascii_picture, false);
+  check_scan(ebcdic_picture.view().substr(2));
+  // The same bytes in EBCDIC from an EBCDIC caller read the same.
+  const reading ebcdic_days = call('D', ebcdic_date, ebcdic_picture, true);
+  OVLE_EXPECT(ebcdic_days == days,
+              "an EBCDIC caller got " + describe(ebcdic_days) + ", an ASCII one " + describe(days));
+  // Without a feedback code the day is the same and the condition is dropped.
+  fuzz::item quiet(4, 0xA5);
+  fuzz::set_caller(false);
+  CEEDAYS(ascii_date.as<ovle_vstring>(), ascii_picture.as<ovle_vstring>(), quiet.as<ovle_int4>(), nullptr);
+  OVLE_EXPECT(ovle_int4_get(quiet.as<ovle_int4>()) == days.value, "CEEDAYS without a feedback code");
+  // CEECBLDY in Lilian mode is the engine CEEDAYS calls.
+  const reading lilian_mode = call('C', ascii_date, ascii_picture, false, '1');
+  OVLE_EXPECT(lilian_mode == days, "CEECBLDY mode 1 got " + describe(lilian_mode) + ", CEEDAYS " + describe(days));
+  // An integer date counts from 1 January 1601: the same day, moved.
+  const reading integer = call('I', ascii_date, ascii_picture, false);
+  const char other_mode = static_cast<char>(date_declared | 0x80);  // not "1" in either code set
+  OVLE_EXPECT(call('C', ascii_date, ascii_picture, false, other_mode) == integer, "CEECBLDY with a mode other than 1");
+  if (days.message == 0) {
+    const reading expected = days.value > datetime::lilian_of_1600_12_31
+                                 ? reading{days.value - datetime::lilian_of_1600_12_31, 0}
+                                 : reading{0, 2513};
+    OVLE_EXPECT(integer == expected, "CEECBLDY gave " + describe(integer) + " for Lilian day " + describe(days));
   }
-
-  const century_start window{{'\xF1', '\xF9'}, {'\xF4', '\xF6'}};  // 1946
-  const engine_result r = read_date(date, picture, lilian ? engine_mode::lilian : engine_mode::integer_date, window,
-                                    picture_tables::attach());
-  check(known_condition(r.failure));
-  check(r.failure != nullptr ? r.value == 0 : r.value >= 1 && r.value <= 3'074'324);
-
   return 0;
 }
