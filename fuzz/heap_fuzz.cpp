@@ -1,7 +1,7 @@
 // libFuzzer harness of the user heaps: a byte string decoded into CEECRHP, CEEGTST, CEEFRST, CEECZST
-// and CEEDSHP calls, good and bad, each checked against the first-fit model of the unit tests
-// (tests/support/heap_model.hpp): the condition, the address handed out, everything the library
-// publishes about its heaps, and the contents of every element.
+// and CEEDSHP calls, good and bad, each checked against the first-fit model (tests/support/heap_model.hpp):
+// the condition, the address handed out, everything the library publishes about its heaps, the fill
+// bytes and the contents of every element. The storage unit tests run it over seeded random inputs.
 //
 // Input: bytes 0-3 the settings (ALL31, location, KEEP/FREE, the four default sizes, the fill
 // bytes), then operations: one byte for which (create, discard, get, free, resize) followed by its
@@ -42,6 +42,14 @@ constexpr std::initializer_list<int> heap_messages = {803, 804, 805, 806, 808, 8
 
 int message_of(const fuzz::item& fc, std::string_view service) {
   return fuzz::message_of(fc, false, heap_messages, service);
+}
+
+// "CEEGTST(1, 8) answered 813, the model 0"
+std::string disagreement(std::string_view service, std::initializer_list<std::int32_t> arguments, int got,
+                         int expected) {
+  std::string text(service);
+  for (const std::int32_t a : arguments) text += (text.size() == service.size() ? "(" : ", ") + std::to_string(a);
+  return text + ") answered " + std::to_string(got) + ", the model " + std::to_string(expected);
 }
 
 fuzz::item int4(std::int32_t v) {
@@ -131,16 +139,14 @@ class run {
     std::int32_t expected_id = -1;
     const int expected = m_.create(initial, increment, options, expected_id);
     const int got = message_of(fc, "CEECRHP");
-    OVLE_EXPECT(got == expected, "CEECRHP(" + std::to_string(initial) + ", " + std::to_string(increment) + ", " +
-                                     std::to_string(options) + ") answered " + std::to_string(got) + ", the model " +
-                                     std::to_string(expected));
+    OVLE_EXPECT(got == expected, disagreement("CEECRHP", {initial, increment, options}, got, expected));
     const std::int32_t answered = ovle_int4_get(id.as<ovle_int4>());
     OVLE_EXPECT(answered == (got == 0 ? expected_id : 0), "CEECRHP's heap ID " + std::to_string(answered));
-    if (got == 0) {
-      OVLE_EXPECT(ovle_int4_get(init.as<ovle_int4>()) == m_.heaps()[static_cast<std::size_t>(expected_id)].initial,
-                  "CEECRHP's rounded initial size");
-      heap_ids_.push_back(expected_id);
-    }
+    if (got != 0) return;
+    const model_heap& h = m_.heaps()[static_cast<std::size_t>(expected_id)];
+    OVLE_EXPECT(ovle_int4_get(init.as<ovle_int4>()) == h.initial && ovle_int4_get(incr.as<ovle_int4>()) == h.increment,
+                "CEECRHP's rounded sizes");
+    heap_ids_.push_back(expected_id);
   }
 
   void discard(std::uint8_t pick) { discard_id(pick < 32 ? pick % 6 - 1 : heap_ids_[pick % heap_ids_.size()]); }
@@ -150,8 +156,7 @@ class run {
     fuzz::item h = int4(id), fc(16, 0xA5);
     CEEDSHP(h.as<ovle_int4>(), fc.as<ovle_feedback>());
     const int got = message_of(fc, "CEEDSHP");
-    OVLE_EXPECT(got == expected, "CEEDSHP(" + std::to_string(id) + ") answered " + std::to_string(got) +
-                                     ", the model " + std::to_string(expected));
+    OVLE_EXPECT(got == expected, disagreement("CEEDSHP", {id}, got, expected));
     if (expected != 0) return;
     // The elements of the discarded heap are those in no heap's chain any more.
     std::erase_if(live_, [&](const element& e) {
@@ -174,7 +179,7 @@ class run {
 
   void get(fuzz::input& in) {
     const std::uint8_t pick = in.byte();
-    const std::int32_t id = pick < 16 ? 500 + pick % 3 : heap_ids_[pick % heap_ids_.size()];
+    const std::int32_t id = pick < 4 ? -1 : pick < 16 ? 500 + pick % 3 : heap_ids_[pick % heap_ids_.size()];
     const std::int32_t size = decode_size(in);
     fuzz::item h = int4(id), n = int4(size), p(sizeof(void*)), fc(16, 0xA5);
     void* const before = reinterpret_cast<void*>(0x5A5A);
@@ -185,8 +190,7 @@ class run {
     place at{};
     const int expected = m_.get(id, size, at);
     const int got = message_of(fc, "CEEGTST");
-    OVLE_EXPECT(got == expected, "CEEGTST(" + std::to_string(id) + ", " + std::to_string(size) + ") answered " +
-                                     std::to_string(got) + ", the model " + std::to_string(expected));
+    OVLE_EXPECT(got == expected, disagreement("CEEGTST", {id, size}, got, expected));
     if (expected != 0) {
       OVLE_EXPECT(address == (size >= 1 ? nullptr : before), "CEEGTST's address beside a condition");
       return;
@@ -203,39 +207,58 @@ class run {
     live_.push_back(e);
   }
 
-  // Frees a live element, or (pick below 24) an address that is none: one freed before, one inside
-  // an element, one of the caller's own.
+  // An address that is no element: one freed before, one inside an element, one of the caller's own.
+  std::uintptr_t no_element(std::uint8_t pick) const {
+    if (pick % 4 == 0 && !gone_.empty()) return reinterpret_cast<std::uintptr_t>(gone_[pick % gone_.size()]);
+    if (pick % 4 == 1 && !live_.empty()) return reinterpret_cast<std::uintptr_t>(live_[0].address) + 1;
+    if (pick % 4 == 2 && !live_.empty() && live_[0].size > 8) {
+      return reinterpret_cast<std::uintptr_t>(live_[0].address) + 8;
+    }
+    return reinterpret_cast<std::uintptr_t>(&pick);
+  }
+
+  // Frees a live element, or (pick below 24) an address that is none. A block that stays holds the
+  // freed element filled with the free-fill byte, when that is on.
   void free(std::uint8_t pick) {
     fuzz::item p(sizeof(void*)), fc(16, 0xA5);
     if (live_.empty() || pick < 24) {
-      std::uintptr_t bad = reinterpret_cast<std::uintptr_t>(&pick);
-      if (pick % 4 == 0 && !gone_.empty()) bad = reinterpret_cast<std::uintptr_t>(gone_[pick % gone_.size()]);
-      if (pick % 4 == 1 && !live_.empty()) bad = reinterpret_cast<std::uintptr_t>(live_[0].address) + 1;
-      if (pick % 4 == 2 && !live_.empty() && live_[0].size > 8) {
-        bad = reinterpret_cast<std::uintptr_t>(live_[0].address) + 8;
-      }
+      const std::uintptr_t bad = no_element(pick);
       std::memcpy(p.data(), &bad, sizeof bad);
       CEEFRST(p.as<void*>(), fc.as<ovle_feedback>());
       OVLE_EXPECT(message_of(fc, "CEEFRST") == 810, "CEEFRST took an address that is no element");
       return;
     }
-    const std::size_t i = pick % live_.size();
-    OVLE_EXPECT(intact(live_[i], live_[i].size), "an element lost its contents");
-    std::memcpy(p.data(), &live_[i].address, sizeof(void*));
+    const element e = live_[pick % live_.size()];
+    OVLE_EXPECT(intact(e, e.size), "an element lost its contents");
+    std::memcpy(p.data(), &e.address, sizeof(void*));
     CEEFRST(p.as<void*>(), fc.as<ovle_feedback>());
     OVLE_EXPECT(message_of(fc, "CEEFRST") == 0, "CEEFRST refused an element");
-    m_.free(live_[i].at);
-    gone_.push_back(live_[i].address);
-    live_.erase(live_.begin() + static_cast<std::ptrdiff_t>(i));
+    const std::vector<int>& chain = m_.heaps()[static_cast<std::size_t>(m_.free(e.at))].blocks;
+    if (s_.free_fill && std::find(chain.begin(), chain.end(), e.at.block) != chain.end()) {
+      const auto* bytes = static_cast<const unsigned char*>(e.address);
+      OVLE_EXPECT(std::all_of(bytes, bytes + e.size, [&](unsigned char c) { return c == std::uint8_t(s_.free_byte); }),
+                  "a freed element not filled");
+    }
+    gone_.push_back(e.address);
+    std::erase_if(live_, [&](const element& x) { return x.address == e.address; });
   }
 
   void resize(fuzz::input& in) {
     const std::uint8_t pick = in.byte();
-    const std::int32_t size = decode_size(in);
-    if (live_.empty()) return;
+    std::int32_t size = decode_size(in);
+    fuzz::item p(sizeof(void*)), fc(16, 0xA5);
+    if (live_.empty() || pick < 12) {  // an address that is no element: 810, and the address stays
+      const std::uintptr_t bad = no_element(pick);
+      std::memcpy(p.data(), &bad, sizeof bad);
+      CEECZST(p.as<void*>(), int4(size).as<ovle_int4>(), fc.as<ovle_feedback>());
+      OVLE_EXPECT(message_of(fc, "CEECZST") == 810 && std::memcmp(p.data(), &bad, sizeof bad) == 0,
+                  "CEECZST took an address that is no element");
+      return;
+    }
     element& e = live_[pick % live_.size()];
     OVLE_EXPECT(intact(e, e.size), "an element lost its contents");
-    fuzz::item p(sizeof(void*)), n = int4(size), fc(16, 0xA5);
+    if (pick >= 232) size = static_cast<std::int32_t>(e.size) - pick % 8;  // the same rounded size
+    const fuzz::item n = int4(size);
     std::memcpy(p.data(), &e.address, sizeof(void*));
     CEECZST(p.as<void*>(), n.as<ovle_int4>(), fc.as<ovle_feedback>());
     void* address;
