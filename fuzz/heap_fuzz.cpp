@@ -68,7 +68,7 @@ std::int32_t decode_size(fuzz::input& in) {
       constexpr std::int32_t too_large[] = {INT32_MAX, INT32_MAX - 6, INT32_MIN};
       return too_large[in.byte() % 3];
     }
-    case 2: return 4000 + static_cast<std::int32_t>(in.byte() << 8 | in.byte());
+    case 2: return 4000 + static_cast<std::int32_t>(in.integer(2));
     default: return 1 + in.byte() + (how & 0x80 ? 256 * (in.byte() % 8) : 0);
   }
 }
@@ -81,7 +81,7 @@ std::int32_t decode_initial(fuzz::input& in) {
     case 1: return in.byte() % 2 == 0 ? INT32_MAX : INT32_MAX - 4094;
     case 2:
     case 3: return 0;
-    default: return static_cast<std::int32_t>(in.byte() << 8 | in.byte());
+    default: return static_cast<std::int32_t>(in.integer(2));
   }
 }
 

@@ -79,7 +79,7 @@ void check_fields(const ov_le_external area) {
   for (const std::size_t size_at :
        {off::heap_initial, off::heap_increment, off::heap_below_initial, off::heap_below_increment}) {
     const std::int64_t n = area.heap_size(size_at);
-    OVLE_EXPECT(n >= 0 && n % 8 == 0, "a HEAP size of " + std::to_string(n));
+    OVLE_EXPECT(n >= 8 && n % 8 == 0, "a HEAP size of " + std::to_string(n));
   }
   for (const std::size_t flag_at : {off::heap_location, off::heap_keep_free, off::storage_heap_switch,
                                     off::storage_free_switch, off::all31, off::rptstg, off::rptopts, off::cblopts}) {
