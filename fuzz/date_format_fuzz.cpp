@@ -35,7 +35,7 @@ void any_day_any_picture(fuzz::input& in, std::uint8_t mode) {
   const std::uint32_t raw = in.u32();
   const auto lilian =
       (mode & 1) != 0 ? static_cast<std::int32_t>(1 + raw % datetime::lilian_max) : static_cast<std::int32_t>(raw);
-  fuzz::any_picture("CEEDATE", in.rest(), declared, datetime::is_valid_lilian(lilian) ? 0 : 2512,
+  fuzz::any_picture("CEEDATE", in.rest(), declared, lilian >= 1 && lilian <= datetime::lilian_max ? 0 : 2512,
                     [&](const item& picture, bool ebcdic) { return call_ceedate(lilian, picture, ebcdic); });
 }
 

@@ -58,6 +58,23 @@ fuzz::item int4(std::int32_t v) {
   return i;
 }
 
+// A caller's POINTER item holding `address`, and what one holds.
+fuzz::item pointer(const void* address) {
+  fuzz::item i(sizeof address);
+  std::memcpy(i.data(), &address, sizeof address);
+  return i;
+}
+void* address_in(const fuzz::item& i) {
+  void* address;
+  std::memcpy(&address, i.data(), sizeof address);
+  return address;
+}
+
+bool filled(const void* address, std::size_t size, unsigned char fill) {
+  const auto* bytes = static_cast<const unsigned char*>(address);
+  return std::all_of(bytes, bytes + size, [&](unsigned char c) { return c == fill; });
+}
+
 // An element size: mostly small, sometimes more than a block, zero or negative, or so large that
 // its rounding leaves the 4-byte range (larger sizes that fit would only measure the machine).
 std::int32_t decode_size(fuzz::input& in) {
@@ -181,12 +198,10 @@ class run {
     const std::uint8_t pick = in.byte();
     const std::int32_t id = pick < 4 ? -1 : pick < 16 ? 500 + pick % 3 : heap_ids_[pick % heap_ids_.size()];
     const std::int32_t size = decode_size(in);
-    fuzz::item h = int4(id), n = int4(size), p(sizeof(void*)), fc(16, 0xA5);
     void* const before = reinterpret_cast<void*>(0x5A5A);
-    std::memcpy(p.data(), &before, sizeof before);
+    fuzz::item h = int4(id), n = int4(size), p = pointer(before), fc(16, 0xA5);
     CEEGTST(h.as<ovle_int4>(), n.as<ovle_int4>(), p.as<void*>(), fc.as<ovle_feedback>());
-    void* address;
-    std::memcpy(&address, p.data(), sizeof address);
+    void* const address = address_in(p);
     place at{};
     const int expected = m_.get(id, size, at);
     const int got = message_of(fc, "CEEGTST");
@@ -197,47 +212,36 @@ class run {
     }
     const element e = remember(at, address, static_cast<std::uint32_t>((std::int64_t{size} + 7) / 8 * 8), ++serial_);
     const bool zeroed = m_.fills_zero(id);
-    if (zeroed || s_.heap_fill) {
-      const auto fill = static_cast<unsigned char>(zeroed ? 0 : s_.heap_byte);
-      const auto* bytes = static_cast<const unsigned char*>(address);
-      OVLE_EXPECT(std::all_of(bytes, bytes + e.size, [&](unsigned char c) { return c == fill; }),
-                  "a new element not filled");
-    }
+    OVLE_EXPECT((!zeroed && !s_.heap_fill) || filled(address, e.size, zeroed ? 0 : std::uint8_t(s_.heap_byte)),
+                "a new element not filled");
     paint(e);
     live_.push_back(e);
   }
 
   // An address that is no element: one freed before, one inside an element, one of the caller's own.
-  std::uintptr_t no_element(std::uint8_t pick) const {
-    if (pick % 4 == 0 && !gone_.empty()) return reinterpret_cast<std::uintptr_t>(gone_[pick % gone_.size()]);
-    if (pick % 4 == 1 && !live_.empty()) return reinterpret_cast<std::uintptr_t>(live_[0].address) + 1;
-    if (pick % 4 == 2 && !live_.empty() && live_[0].size > 8) {
-      return reinterpret_cast<std::uintptr_t>(live_[0].address) + 8;
-    }
-    return reinterpret_cast<std::uintptr_t>(&pick);
+  fuzz::item no_element(std::uint8_t pick) const {
+    if (pick % 4 == 0 && !gone_.empty()) return pointer(gone_[pick % gone_.size()]);
+    if (pick % 4 == 1 && !live_.empty()) return pointer(static_cast<char*>(live_[0].address) + 1);
+    if (pick % 4 == 2 && !live_.empty() && live_[0].size > 8) return pointer(static_cast<char*>(live_[0].address) + 8);
+    return pointer(&pick);
   }
 
   // Frees a live element, or (pick below 24) an address that is none. A block that stays holds the
   // freed element filled with the free-fill byte, when that is on.
   void free(std::uint8_t pick) {
-    fuzz::item p(sizeof(void*)), fc(16, 0xA5);
+    fuzz::item fc(16, 0xA5);
     if (live_.empty() || pick < 24) {
-      const std::uintptr_t bad = no_element(pick);
-      std::memcpy(p.data(), &bad, sizeof bad);
-      CEEFRST(p.as<void*>(), fc.as<ovle_feedback>());
+      CEEFRST(no_element(pick).as<void*>(), fc.as<ovle_feedback>());
       OVLE_EXPECT(message_of(fc, "CEEFRST") == 810, "CEEFRST took an address that is no element");
       return;
     }
     const element e = live_[pick % live_.size()];
     OVLE_EXPECT(intact(e, e.size), "an element lost its contents");
-    std::memcpy(p.data(), &e.address, sizeof(void*));
-    CEEFRST(p.as<void*>(), fc.as<ovle_feedback>());
+    CEEFRST(pointer(e.address).as<void*>(), fc.as<ovle_feedback>());
     OVLE_EXPECT(message_of(fc, "CEEFRST") == 0, "CEEFRST refused an element");
     const std::vector<int>& chain = m_.heaps()[static_cast<std::size_t>(m_.free(e.at))].blocks;
     if (s_.free_fill && std::find(chain.begin(), chain.end(), e.at.block) != chain.end()) {
-      const auto* bytes = static_cast<const unsigned char*>(e.address);
-      OVLE_EXPECT(std::all_of(bytes, bytes + e.size, [&](unsigned char c) { return c == std::uint8_t(s_.free_byte); }),
-                  "a freed element not filled");
+      OVLE_EXPECT(filled(e.address, e.size, std::uint8_t(s_.free_byte)), "a freed element not filled");
     }
     gone_.push_back(e.address);
     std::erase_if(live_, [&](const element& x) { return x.address == e.address; });
@@ -246,23 +250,19 @@ class run {
   void resize(fuzz::input& in) {
     const std::uint8_t pick = in.byte();
     std::int32_t size = decode_size(in);
-    fuzz::item p(sizeof(void*)), fc(16, 0xA5);
+    fuzz::item fc(16, 0xA5);
     if (live_.empty() || pick < 12) {  // an address that is no element: 810, and the address stays
-      const std::uintptr_t bad = no_element(pick);
-      std::memcpy(p.data(), &bad, sizeof bad);
+      const fuzz::item bad = no_element(pick), p(bad);
       CEECZST(p.as<void*>(), int4(size).as<ovle_int4>(), fc.as<ovle_feedback>());
-      OVLE_EXPECT(message_of(fc, "CEECZST") == 810 && std::memcmp(p.data(), &bad, sizeof bad) == 0,
-                  "CEECZST took an address that is no element");
+      OVLE_EXPECT(message_of(fc, "CEECZST") == 810 && p == bad, "CEECZST took an address that is no element");
       return;
     }
     element& e = live_[pick % live_.size()];
     OVLE_EXPECT(intact(e, e.size), "an element lost its contents");
     if (pick >= 232) size = static_cast<std::int32_t>(e.size) - pick % 8;  // the same rounded size
-    const fuzz::item n = int4(size);
-    std::memcpy(p.data(), &e.address, sizeof(void*));
+    const fuzz::item n = int4(size), p = pointer(e.address);
     CEECZST(p.as<void*>(), n.as<ovle_int4>(), fc.as<ovle_feedback>());
-    void* address;
-    std::memcpy(&address, p.data(), sizeof address);
+    void* const address = address_in(p);
     const int got = message_of(fc, "CEECZST");
     const std::int64_t rounded = (std::int64_t{size} + 7) / 8 * 8;
     if (size <= 0 || rounded > INT32_MAX) {
