@@ -162,6 +162,8 @@ TEST_F(RuntimeOptions, TextsPrintTheirMessagesAndLeaveTheirValues) {
        "EXECOPS=EXECOPS"},
       {"UPSI(1010)", file, b, {"CEE3623I The UPSI option suboption string '1010' was not eight characters long."},
        "UPSI=UPSI(00000000)"},
+      {"UPSI(101010101)", file, b,
+       {"CEE3623I The UPSI option suboption string '101010101' was not eight characters long."}, "UPSI=UPSI(00000000)"},
       {"UPSI(10102010) UPSI(10100001)", file, b,
        {"CEE3616I The string '10102010' was not a valid suboption of the run-time option UPSI."},
        "UPSI=UPSI(10100001)"},
