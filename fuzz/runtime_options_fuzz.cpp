@@ -127,11 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check_messages(lines, origin);
   check_fields(area);
   const std::vector<std::string> parsed = values();
-  const std::array<std::byte, ov_le_external::size> after = [&] {
-    std::array<std::byte, ov_le_external::size> a;
-    std::memcpy(a.data(), area.bytes().data(), a.size());
-    return a;
-  }();
+  const std::span<std::byte> bytes = area.bytes();
+  const std::vector<std::byte> after(bytes.begin(), bytes.end());
 
   // The same text again changes nothing and says the same.
   environment::parse_options(area, text, origin);
