@@ -478,8 +478,9 @@ class option_parser {
           return std::nullopt;
         }
         // A name of at most eight characters (a ddname, a program, a code) cannot be empty: '' there
-        // would leave MSGFILE writing nowhere. Longer free texts (ENVAR, PROFILE, TEST) may be empty.
-        if (t.empty() && kind.limit <= 8) return invalid();
+        // would leave MSGFILE writing nowhere. Nor can it hold X'00', which the field reads as padding:
+        // a name of X'00' is as empty. Longer free texts (ENVAR, PROFILE, TEST) may be empty.
+        if ((t.empty() || t.find('\0') != std::string::npos) && kind.limit <= 8) return invalid();
         return checked{t};
       case suboption_kind::country:
         if (t.size() > 2) {

@@ -13,6 +13,7 @@ namespace {
 using environment::find_option;
 using environment::option_origin;
 using environment::vocabulary;
+using namespace std::string_view_literals;
 
 // Every spelling the parser accepts names exactly one option: the full name, the published
 // abbreviation and, where that begins the name, every spelling between the two; NO before any of
@@ -87,7 +88,7 @@ TEST_F(RuntimeOptions, TextsPrintTheirMessagesAndLeaveTheirValues) {
   constexpr auto command = option_origin::invocation_command;
   const std::string header = "CEE3608I The following messages pertain to the invocation command run-time options.";
   const struct {
-    const char* text;
+    std::string_view text;
     option_origin origin;
     char host;
     std::vector<std::string> messages;
@@ -137,6 +138,8 @@ TEST_F(RuntimeOptions, TextsPrintTheirMessagesAndLeaveTheirValues) {
       // Found by fuzzing: an empty quoted ddname left the message file blank, writing nowhere.
       {"MSGFILE('',F)", file, b, {"CEE3616I The string '' was not a valid suboption of the run-time option MSGFILE."},
        "MSGFILE=MSGFILE(SYSOUT,F,121,0,NOENQ)"},
+      {"MSGF(A\0)"sv, file, b, {std::string("CEE3616I The string 'A\0' was not a valid suboption of the run-time option MSGFILE.", 82)},
+       "MSGFILE=MSGFILE(SYSOUT,FBA,121,0,NOENQ)"},
       {"MSGFILE('abc'x,V)", file, b,
        {"CEE3601I The string 'x' was found where a delimiter was expected following a quoted suboption for the "
         "run-time option MSGFILE."},
@@ -196,7 +199,7 @@ TEST_F(RuntimeOptions, TextsPrintTheirMessagesAndLeaveTheirValues) {
   };
   // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
+    SCOPED_TRACE(std::string(c.text));
     fresh_environment(c.host);
     environment::parse_options(area(), c.text, c.origin);
     EXPECT_EQ(console, c.messages);
