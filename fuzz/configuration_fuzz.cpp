@@ -61,6 +61,13 @@ std::string describe(const answer& a) {
   return "status " + std::to_string(a.status) + " '" + fuzz::to_ascii(a.entry.substr(0, 40)) + "'";
 }
 
+// The call's answer is `wanted`: an entry with status 0, or, when there is none, blanks with `none`.
+void expect(const answer& got, const std::string* wanted, std::int16_t none, const std::string& what) {
+  const answer w = wanted ? answer{*wanted, 0} : answer{blank_entry, none};
+  OVLE_EXPECT(got.entry == w.entry && got.status == w.status,
+              what + " gave " + describe(got) + " instead of " + describe(w));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -80,15 +87,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> expected = expected_entries(file);
 
   // The whole file, in order.
-  const answer loaded = call(3);
-  OVLE_EXPECT(loaded.status == 0 && loaded.entry == blank_entry, "reloading gave " + describe(loaded));
+  expect(call(3), nullptr, 0, "reloading");
   for (std::size_t i = 0; i <= expected.size(); ++i) {
-    const answer a = call(i == 0 ? 0 : 1);
-    const answer wanted = i < expected.size() ? answer{expected[i], 0} : answer{blank_entry, 9};
-    OVLE_EXPECT(a.entry == wanted.entry && a.status == wanted.status,
-                "entry " + std::to_string(i) + " came as " + describe(a) + " instead of " + describe(wanted));
+    expect(call(i == 0 ? 0 : 1), i < expected.size() ? &expected[i] : nullptr, 9, "entry " + std::to_string(i));
   }
-
   // By key: the characters of an entry before its first blank (at most 20) find the first entry that
   // begins with them, and the next call goes on after it.
   if (!expected.empty()) {
@@ -96,26 +98,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string key = chosen.substr(0, std::min<std::size_t>(chosen.find('\x40'), 20));
     std::size_t first = 0;
     while (expected[first].compare(0, key.size(), key) != 0) ++first;
-    const answer found = call(2, &key);
-    OVLE_EXPECT(found.status == 0 && found.entry == expected[first], "the key gave " + describe(found));
-    const answer next = call(1);
-    const answer wanted = first + 1 < expected.size() ? answer{expected[first + 1], 0} : answer{blank_entry, 9};
-    OVLE_EXPECT(next.entry == wanted.entry && next.status == wanted.status, "after the key: " + describe(next));
+    expect(call(2, &key), &expected[first], 0, "the key");
+    expect(call(1), first + 1 < expected.size() ? &expected[first + 1] : nullptr, 9, "the entry after the key");
   }
-  const answer no_key = call(2);
-  OVLE_EXPECT(no_key.status == 0 && no_key.entry == blank_entry, "an omitted key gave " + describe(no_key));
-  if (other_function < 0 || other_function > 4) {
-    const answer other = call(other_function);
-    OVLE_EXPECT(other.status == 0 && other.entry == blank_entry,
-                "function " + std::to_string(other_function) + " gave " + describe(other));
-  }
+  expect(call(2), nullptr, 0, "an omitted key");
+  if (other_function < 0 || other_function > 4) expect(call(other_function), nullptr, 0, "another function");
   // Closed, the file loads again at the next call.
-  const answer closed = call(4);
-  OVLE_EXPECT(closed.status == 0 && closed.entry == blank_entry, "closing gave " + describe(closed));
-  const answer reopened = call(1);
-  const answer wanted = expected.empty() ? answer{blank_entry, 9} : answer{expected[0], 0};
-  OVLE_EXPECT(reopened.entry == wanted.entry && reopened.status == wanted.status,
-              "after closing: " + describe(reopened));
+  expect(call(4), nullptr, 0, "closing");
+  expect(call(1), expected.empty() ? nullptr : &expected[0], 9, "the first call after closing");
   call(4);
 
   // The initialization parses every entry as run-time options: only the parser's messages show.

@@ -1,9 +1,7 @@
 // libFuzzer harness of the picture scan and the date engine, through CEEDAYS and CEECBLDY: any
 // picture, any date, any declared VSTRING length, from an ASCII and from an EBCDIC caller.
 //
-// Input: byte 0 the picture's length (0-255, cut to what is there), bytes 1 and 2 choose the
-// declared lengths of the picture and the date (fuzz_support.hpp, declared_length), then the picture,
-// then the date, both as an ASCII caller writes them.
+// Input: the picture and the date (fuzz_support.hpp, read_text_and_picture).
 #include "datetime/calendar.hpp"
 #include "datetime/picture.hpp"
 #include "fuzz_support.hpp"
@@ -73,22 +71,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::input in(data, size);
-  const std::size_t picture_length = in.byte();
-  const std::uint8_t picture_declared = in.byte(), date_declared = in.byte();
-  const std::string picture(in.bytes(picture_length));
-  const std::string date(in.rest());
-  const std::int16_t pd = fuzz::declared_length(picture_declared, picture.size());
-  const std::int16_t dd = fuzz::declared_length(date_declared, date.size());
-  const std::size_t picture_limit = datetime::max_picture_length, date_limit = 80;
-  const item ascii_picture = fuzz::vstring(picture, pd, picture_limit, ' ');
-  const item ascii_date = fuzz::vstring(date, dd, date_limit, ' ');
-  const item ebcdic_picture = fuzz::vstring(fuzz::to_ebcdic(picture), pd, picture_limit, '\x40');
-  const item ebcdic_date = fuzz::vstring(fuzz::to_ebcdic(date), dd, date_limit, '\x40');
-
+  const fuzz::text_and_picture t = fuzz::read_text_and_picture(in, 80, datetime::max_picture_length);
+  const item &ascii_date = t.ascii_text, &ascii_picture = t.ascii_picture;
   const reading days = call('D', ascii_date, ascii_picture, false);
-  check_scan(ebcdic_picture.view().substr(2));
+  check_scan(t.ebcdic_picture.view().substr(2));
   // The same bytes in EBCDIC from an EBCDIC caller read the same.
-  const reading ebcdic_days = call('D', ebcdic_date, ebcdic_picture, true);
+  const reading ebcdic_days = call('D', t.ebcdic_text, t.ebcdic_picture, true);
   OVLE_EXPECT(ebcdic_days == days,
               "an EBCDIC caller got " + describe(ebcdic_days) + ", an ASCII one " + describe(days));
   // Without a feedback code the day is the same and the condition is dropped.
@@ -101,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   OVLE_EXPECT(lilian_mode == days, "CEECBLDY mode 1 got " + describe(lilian_mode) + ", CEEDAYS " + describe(days));
   // An integer date counts from 1 January 1601: the same day, moved.
   const reading integer = call('I', ascii_date, ascii_picture, false);
-  const char other_mode = static_cast<char>(date_declared | 0x80);  // not "1" in either code set
+  const char other_mode = static_cast<char>(t.text_choice | 0x80);  // not "1" in either code set
   OVLE_EXPECT(call('C', ascii_date, ascii_picture, false, other_mode) == integer, "CEECBLDY with a mode other than 1");
   if (days.message == 0) {
     const reading expected = days.value > datetime::lilian_of_1600_12_31

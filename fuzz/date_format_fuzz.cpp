@@ -5,34 +5,18 @@
 // byte 1 the declared length of the picture (fuzz_support.hpp, declared_length), bytes 2-5 the day
 // (big-endian) and the picture as an ASCII caller writes it; or, in a round trip, bytes 1-4 the day,
 // byte 5 the picture (round_trip_pictures.hpp) and the delimiters around it.
-#include "datetime/calendar.hpp"
-#include "datetime/picture.hpp"
-#include "fuzz_support.hpp"
-#include "round_trip_pictures.hpp"
+#include "format_support.hpp"
 
 namespace {
 
 using namespace ovle;
 using fuzz::item;
 
-struct formatted {
-  std::string text;  // 80 characters, in the caller's code set
-  int message;
-};
-
-formatted call_ceedate(std::int32_t lilian, const item& picture, bool ebcdic) {
-  fuzz::set_caller(ebcdic);
-  const item picture_before(picture);
-  item day(4), out(80, 0xA5), fc(16, 0xA5);
+fuzz::formatted call_ceedate(std::int32_t lilian, const item& picture, bool ebcdic) {
+  item day(4);
   ovle_int4_set(day.as<ovle_int4>(), lilian);
-  OVLE_EXPECT(CEEDATE(day.as<ovle_int4>(), picture.as<ovle_vstring>(), out.as<char>(), fc.as<ovle_feedback>()) == 0,
-              "CEEDATE's return code");
-  OVLE_EXPECT(picture == picture_before, "CEEDATE changed the caller's picture");
-  fuzz::expect_console_within(fuzz::dbcs_notice, "CEEDATE");
-  formatted f{std::string(out.view()), fuzz::message_of(fc, ebcdic, {2512, 2518}, "CEEDATE")};
-  if (f.message != 0)
-    OVLE_EXPECT(f.text == std::string(80, ebcdic ? '\x40' : ' '), "CEEDATE's output beside a condition");
-  return f;
+  return fuzz::call_formatter("CEEDATE", {2512, 2518}, picture, ebcdic,
+                              [&](auto... a) { return CEEDATE(day.as<ovle_int4>(), a...); });
 }
 
 std::int32_t read_back(std::string_view text, std::string_view picture) {
@@ -51,24 +35,8 @@ void any_day_any_picture(fuzz::input& in, std::uint8_t mode) {
   const std::uint32_t raw = in.u32();
   const auto lilian =
       (mode & 1) != 0 ? static_cast<std::int32_t>(1 + raw % datetime::lilian_max) : static_cast<std::int32_t>(raw);
-  const std::string picture(in.rest());
-  const std::int16_t length = fuzz::declared_length(declared, picture.size());
-  const std::string ebcdic_picture = fuzz::to_ebcdic(picture);
-  const formatted ascii = call_ceedate(lilian, fuzz::vstring(picture, length, 100, ' '), false);
-  const formatted ebcdic = call_ceedate(lilian, fuzz::vstring(ebcdic_picture, length, 100, '\x40'), true);
-  OVLE_EXPECT(ebcdic.message == ascii.message && ebcdic.text == fuzz::to_ebcdic(ascii.text),
-              "an EBCDIC caller got another date than an ASCII one");
-
-  // Which condition: the day's range first, then a picture with no token (a blank picture takes
-  // the country's default, which has tokens).
-  const std::size_t read = std::min<std::size_t>(length < 0 ? 0 : static_cast<std::size_t>(length), 100);
-  const std::string_view seen = std::string_view(ebcdic_picture).substr(0, read);
-  const bool blank = seen.find_first_not_of('\x40') == std::string_view::npos;
-  const int expected = !datetime::is_valid_lilian(lilian)                    ? 2512
-                       : !blank && !datetime::scan_picture(seen).has_token() ? 2518
-                                                                             : 0;
-  OVLE_EXPECT(ascii.message == expected,
-              "CEEDATE answered " + std::to_string(ascii.message) + " instead of " + std::to_string(expected));
+  fuzz::any_picture("CEEDATE", in.rest(), declared, lilian >= 1 && lilian <= datetime::lilian_max ? 0 : 2512,
+                    [&](const item& picture, bool ebcdic) { return call_ceedate(lilian, picture, ebcdic); });
 }
 
 void round_trip(fuzz::input& in) {

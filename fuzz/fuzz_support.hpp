@@ -38,31 +38,27 @@ namespace ovle::fuzz {
     if (!(holds)) ::ovle::fuzz::fail(what); \
   } while (false)
 
-// The fuzzer's bytes, taken from the front; past the end every read gives zeros.
-class input {
- public:
-  input(const std::uint8_t* data, std::size_t size) noexcept : data_(data), size_(size) {}
-  std::uint8_t byte() noexcept { return at_ < size_ ? data_[at_++] : 0; }
-  std::uint32_t u32() noexcept { return static_cast<std::uint32_t>(take_integer(4)); }
-  std::uint64_t u64() noexcept { return take_integer(8); }
-  std::string_view bytes(std::size_t n) noexcept {
-    n = std::min(n, size_ - at_);
-    const std::string_view out(reinterpret_cast<const char*>(data_ + at_), n);
-    at_ += n;
-    return out;
-  }
-  std::string_view rest() noexcept { return bytes(size_ - at_); }
-  bool empty() const noexcept { return at_ >= size_; }
-
- private:
-  std::uint64_t take_integer(int width) noexcept {
+// The fuzzer's bytes, taken from the front (integers most significant byte first); past the end
+// every read gives zeros.
+struct input {
+  const std::uint8_t* data;
+  std::size_t size, at = 0;
+  input(const std::uint8_t* d, std::size_t n) noexcept : data(d), size(n) {}
+  std::uint8_t byte() noexcept { return at < size ? data[at++] : 0; }
+  std::uint64_t integer(int width) noexcept {
     std::uint64_t v = 0;
-    for (int i = 0; i < width; ++i) v = v << 8 | byte();  // most significant byte first
+    for (int i = 0; i < width; ++i) v = v << 8 | byte();
     return v;
   }
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t at_ = 0;
+  std::uint32_t u32() noexcept { return static_cast<std::uint32_t>(integer(4)); }
+  std::uint64_t u64() noexcept { return integer(8); }
+  std::string_view bytes(std::size_t n) noexcept {
+    const std::string_view out(reinterpret_cast<const char*>(data + at), std::min(n, size - at));
+    at += out.size();
+    return out;
+  }
+  std::string_view rest() noexcept { return bytes(size - at); }
+  bool empty() const noexcept { return at >= size; }
 };
 
 // One caller data item in an allocation of exactly its size.
@@ -113,6 +109,25 @@ inline std::int16_t declared_length(std::uint8_t choice, std::size_t text_length
 
 inline std::string to_ebcdic(std::string_view ascii) { return platform::ebcdic_from_ascii(ascii); }
 inline std::string to_ascii(std::string_view ebcdic) { return platform::ascii_from_ebcdic(ebcdic); }
+
+// The input of the harnesses that read a text through a picture: byte 0 the picture's length (0-255,
+// cut to what is there), bytes 1 and 2 choose the declared lengths of the picture and the text
+// (declared_length), then the picture, then the text, as an ASCII caller writes them; each becomes a
+// VSTRING of either code set.
+struct text_and_picture {
+  item ascii_text, ascii_picture, ebcdic_text, ebcdic_picture;
+  std::uint8_t text_choice;
+};
+inline text_and_picture read_text_and_picture(input& in, std::size_t text_limit, std::size_t picture_limit) {
+  const std::size_t picture_length = in.byte();
+  const std::uint8_t picture_choice = in.byte(), text_choice = in.byte();
+  const std::string picture(in.bytes(picture_length)), text(in.rest());
+  const std::int16_t pd = declared_length(picture_choice, picture.size());
+  const std::int16_t td = declared_length(text_choice, text.size());
+  return {vstring(text, td, text_limit, ' '), vstring(picture, pd, picture_limit, ' '),
+          vstring(to_ebcdic(text), td, text_limit, '\x40'), vstring(to_ebcdic(picture), pd, picture_limit, '\x40'),
+          text_choice};
+}
 
 // The caller's code set: the service's direct caller keeps its data in EBCDIC or in ASCII.
 inline void set_caller(bool ebcdic) {

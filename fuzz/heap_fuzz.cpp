@@ -1,7 +1,7 @@
 // libFuzzer harness of the user heaps: a byte string decoded into CEECRHP, CEEGTST, CEEFRST, CEECZST
-// and CEEDSHP calls, good and bad, each checked against the first-fit model of the unit tests
-// (tests/support/heap_model.hpp): the condition, the address handed out, everything the library
-// publishes about its heaps, and the contents of every element.
+// and CEEDSHP calls, good and bad, each checked against the first-fit model (tests/support/heap_model.hpp):
+// the condition, the address handed out, everything the library publishes about its heaps, the fill
+// bytes and the contents of every element. The storage unit tests run it over seeded random inputs.
 //
 // Input: bytes 0-3 the settings (ALL31, location, KEEP/FREE, the four default sizes, the fill
 // bytes), then operations: one byte for which (create, discard, get, free, resize) followed by its
@@ -44,10 +44,35 @@ int message_of(const fuzz::item& fc, std::string_view service) {
   return fuzz::message_of(fc, false, heap_messages, service);
 }
 
+// "CEEGTST(1, 8) answered 813, the model 0"
+std::string disagreement(std::string_view service, std::initializer_list<std::int32_t> arguments, int got,
+                         int expected) {
+  std::string text(service);
+  for (const std::int32_t a : arguments) text += (text.size() == service.size() ? "(" : ", ") + std::to_string(a);
+  return text + ") answered " + std::to_string(got) + ", the model " + std::to_string(expected);
+}
+
 fuzz::item int4(std::int32_t v) {
   fuzz::item i(4);
   ovle_int4_set(i.as<ovle_int4>(), v);
   return i;
+}
+
+// A caller's POINTER item holding `address`, and what one holds.
+fuzz::item pointer(const void* address) {
+  fuzz::item i(sizeof address);
+  std::memcpy(i.data(), &address, sizeof address);
+  return i;
+}
+void* address_in(const fuzz::item& i) {
+  void* address;
+  std::memcpy(&address, i.data(), sizeof address);
+  return address;
+}
+
+bool filled(const void* address, std::size_t size, unsigned char fill) {
+  const auto* bytes = static_cast<const unsigned char*>(address);
+  return std::all_of(bytes, bytes + size, [&](unsigned char c) { return c == fill; });
 }
 
 // An element size: mostly small, sometimes more than a block, zero or negative, or so large that
@@ -60,7 +85,7 @@ std::int32_t decode_size(fuzz::input& in) {
       constexpr std::int32_t too_large[] = {INT32_MAX, INT32_MAX - 6, INT32_MIN};
       return too_large[in.byte() % 3];
     }
-    case 2: return 4000 + static_cast<std::int32_t>(in.byte() << 8 | in.byte());
+    case 2: return 4000 + static_cast<std::int32_t>(in.integer(2));
     default: return 1 + in.byte() + (how & 0x80 ? 256 * (in.byte() % 8) : 0);
   }
 }
@@ -73,7 +98,7 @@ std::int32_t decode_initial(fuzz::input& in) {
     case 1: return in.byte() % 2 == 0 ? INT32_MAX : INT32_MAX - 4094;
     case 2:
     case 3: return 0;
-    default: return static_cast<std::int32_t>(in.byte() << 8 | in.byte());
+    default: return static_cast<std::int32_t>(in.integer(2));
   }
 }
 
@@ -131,16 +156,14 @@ class run {
     std::int32_t expected_id = -1;
     const int expected = m_.create(initial, increment, options, expected_id);
     const int got = message_of(fc, "CEECRHP");
-    OVLE_EXPECT(got == expected, "CEECRHP(" + std::to_string(initial) + ", " + std::to_string(increment) + ", " +
-                                     std::to_string(options) + ") answered " + std::to_string(got) + ", the model " +
-                                     std::to_string(expected));
+    OVLE_EXPECT(got == expected, disagreement("CEECRHP", {initial, increment, options}, got, expected));
     const std::int32_t answered = ovle_int4_get(id.as<ovle_int4>());
     OVLE_EXPECT(answered == (got == 0 ? expected_id : 0), "CEECRHP's heap ID " + std::to_string(answered));
-    if (got == 0) {
-      OVLE_EXPECT(ovle_int4_get(init.as<ovle_int4>()) == m_.heaps()[static_cast<std::size_t>(expected_id)].initial,
-                  "CEECRHP's rounded initial size");
-      heap_ids_.push_back(expected_id);
-    }
+    if (got != 0) return;
+    const model_heap& h = m_.heaps()[static_cast<std::size_t>(expected_id)];
+    OVLE_EXPECT(ovle_int4_get(init.as<ovle_int4>()) == h.initial && ovle_int4_get(incr.as<ovle_int4>()) == h.increment,
+                "CEECRHP's rounded sizes");
+    heap_ids_.push_back(expected_id);
   }
 
   void discard(std::uint8_t pick) { discard_id(pick < 32 ? pick % 6 - 1 : heap_ids_[pick % heap_ids_.size()]); }
@@ -150,8 +173,7 @@ class run {
     fuzz::item h = int4(id), fc(16, 0xA5);
     CEEDSHP(h.as<ovle_int4>(), fc.as<ovle_feedback>());
     const int got = message_of(fc, "CEEDSHP");
-    OVLE_EXPECT(got == expected, "CEEDSHP(" + std::to_string(id) + ") answered " + std::to_string(got) +
-                                     ", the model " + std::to_string(expected));
+    OVLE_EXPECT(got == expected, disagreement("CEEDSHP", {id}, got, expected));
     if (expected != 0) return;
     // The elements of the discarded heap are those in no heap's chain any more.
     std::erase_if(live_, [&](const element& e) {
@@ -174,72 +196,73 @@ class run {
 
   void get(fuzz::input& in) {
     const std::uint8_t pick = in.byte();
-    const std::int32_t id = pick < 16 ? 500 + pick % 3 : heap_ids_[pick % heap_ids_.size()];
+    const std::int32_t id = pick < 4 ? -1 : pick < 16 ? 500 + pick % 3 : heap_ids_[pick % heap_ids_.size()];
     const std::int32_t size = decode_size(in);
-    fuzz::item h = int4(id), n = int4(size), p(sizeof(void*)), fc(16, 0xA5);
     void* const before = reinterpret_cast<void*>(0x5A5A);
-    std::memcpy(p.data(), &before, sizeof before);
+    fuzz::item h = int4(id), n = int4(size), p = pointer(before), fc(16, 0xA5);
     CEEGTST(h.as<ovle_int4>(), n.as<ovle_int4>(), p.as<void*>(), fc.as<ovle_feedback>());
-    void* address;
-    std::memcpy(&address, p.data(), sizeof address);
+    void* const address = address_in(p);
     place at{};
     const int expected = m_.get(id, size, at);
     const int got = message_of(fc, "CEEGTST");
-    OVLE_EXPECT(got == expected, "CEEGTST(" + std::to_string(id) + ", " + std::to_string(size) + ") answered " +
-                                     std::to_string(got) + ", the model " + std::to_string(expected));
+    OVLE_EXPECT(got == expected, disagreement("CEEGTST", {id, size}, got, expected));
     if (expected != 0) {
       OVLE_EXPECT(address == (size >= 1 ? nullptr : before), "CEEGTST's address beside a condition");
       return;
     }
     const element e = remember(at, address, static_cast<std::uint32_t>((std::int64_t{size} + 7) / 8 * 8), ++serial_);
     const bool zeroed = m_.fills_zero(id);
-    if (zeroed || s_.heap_fill) {
-      const auto fill = static_cast<unsigned char>(zeroed ? 0 : s_.heap_byte);
-      const auto* bytes = static_cast<const unsigned char*>(address);
-      OVLE_EXPECT(std::all_of(bytes, bytes + e.size, [&](unsigned char c) { return c == fill; }),
-                  "a new element not filled");
-    }
+    OVLE_EXPECT((!zeroed && !s_.heap_fill) || filled(address, e.size, zeroed ? 0 : std::uint8_t(s_.heap_byte)),
+                "a new element not filled");
     paint(e);
     live_.push_back(e);
   }
 
-  // Frees a live element, or (pick below 24) an address that is none: one freed before, one inside
-  // an element, one of the caller's own.
+  // An address that is no element: one freed before, one inside an element, one of the caller's own.
+  fuzz::item no_element(std::uint8_t pick) const {
+    if (pick % 4 == 0 && !gone_.empty()) return pointer(gone_[pick % gone_.size()]);
+    if (pick % 4 == 1 && !live_.empty()) return pointer(static_cast<char*>(live_[0].address) + 1);
+    if (pick % 4 == 2 && !live_.empty() && live_[0].size > 8) return pointer(static_cast<char*>(live_[0].address) + 8);
+    return pointer(&pick);
+  }
+
+  // Frees a live element, or (pick below 24) an address that is none. A block that stays holds the
+  // freed element filled with the free-fill byte, when that is on.
   void free(std::uint8_t pick) {
-    fuzz::item p(sizeof(void*)), fc(16, 0xA5);
+    fuzz::item fc(16, 0xA5);
     if (live_.empty() || pick < 24) {
-      std::uintptr_t bad = reinterpret_cast<std::uintptr_t>(&pick);
-      if (pick % 4 == 0 && !gone_.empty()) bad = reinterpret_cast<std::uintptr_t>(gone_[pick % gone_.size()]);
-      if (pick % 4 == 1 && !live_.empty()) bad = reinterpret_cast<std::uintptr_t>(live_[0].address) + 1;
-      if (pick % 4 == 2 && !live_.empty() && live_[0].size > 8) {
-        bad = reinterpret_cast<std::uintptr_t>(live_[0].address) + 8;
-      }
-      std::memcpy(p.data(), &bad, sizeof bad);
-      CEEFRST(p.as<void*>(), fc.as<ovle_feedback>());
+      CEEFRST(no_element(pick).as<void*>(), fc.as<ovle_feedback>());
       OVLE_EXPECT(message_of(fc, "CEEFRST") == 810, "CEEFRST took an address that is no element");
       return;
     }
-    const std::size_t i = pick % live_.size();
-    OVLE_EXPECT(intact(live_[i], live_[i].size), "an element lost its contents");
-    std::memcpy(p.data(), &live_[i].address, sizeof(void*));
-    CEEFRST(p.as<void*>(), fc.as<ovle_feedback>());
+    const element e = live_[pick % live_.size()];
+    OVLE_EXPECT(intact(e, e.size), "an element lost its contents");
+    CEEFRST(pointer(e.address).as<void*>(), fc.as<ovle_feedback>());
     OVLE_EXPECT(message_of(fc, "CEEFRST") == 0, "CEEFRST refused an element");
-    m_.free(live_[i].at);
-    gone_.push_back(live_[i].address);
-    live_.erase(live_.begin() + static_cast<std::ptrdiff_t>(i));
+    const std::vector<int>& chain = m_.heaps()[static_cast<std::size_t>(m_.free(e.at))].blocks;
+    if (s_.free_fill && std::find(chain.begin(), chain.end(), e.at.block) != chain.end()) {
+      OVLE_EXPECT(filled(e.address, e.size, std::uint8_t(s_.free_byte)), "a freed element not filled");
+    }
+    gone_.push_back(e.address);
+    std::erase_if(live_, [&](const element& x) { return x.address == e.address; });
   }
 
   void resize(fuzz::input& in) {
     const std::uint8_t pick = in.byte();
-    const std::int32_t size = decode_size(in);
-    if (live_.empty()) return;
+    std::int32_t size = decode_size(in);
+    fuzz::item fc(16, 0xA5);
+    if (live_.empty() || pick < 12) {  // an address that is no element: 810, and the address stays
+      const fuzz::item bad = no_element(pick), p(bad);
+      CEECZST(p.as<void*>(), int4(size).as<ovle_int4>(), fc.as<ovle_feedback>());
+      OVLE_EXPECT(message_of(fc, "CEECZST") == 810 && p == bad, "CEECZST took an address that is no element");
+      return;
+    }
     element& e = live_[pick % live_.size()];
     OVLE_EXPECT(intact(e, e.size), "an element lost its contents");
-    fuzz::item p(sizeof(void*)), n = int4(size), fc(16, 0xA5);
-    std::memcpy(p.data(), &e.address, sizeof(void*));
+    if (pick >= 232) size = static_cast<std::int32_t>(e.size) - pick % 8;  // the same rounded size
+    const fuzz::item n = int4(size), p = pointer(e.address);
     CEECZST(p.as<void*>(), n.as<ovle_int4>(), fc.as<ovle_feedback>());
-    void* address;
-    std::memcpy(&address, p.data(), sizeof address);
+    void* const address = address_in(p);
     const int got = message_of(fc, "CEECZST");
     const std::int64_t rounded = (std::int64_t{size} + 7) / 8 * 8;
     if (size <= 0 || rounded > INT32_MAX) {

@@ -79,7 +79,7 @@ void check_fields(const ov_le_external area) {
   for (const std::size_t size_at :
        {off::heap_initial, off::heap_increment, off::heap_below_initial, off::heap_below_increment}) {
     const std::int64_t n = area.heap_size(size_at);
-    OVLE_EXPECT(n >= 0 && n % 8 == 0, "a HEAP size of " + std::to_string(n));
+    OVLE_EXPECT(n >= 8 && n % 8 == 0, "a HEAP size of " + std::to_string(n));
   }
   for (const std::size_t flag_at : {off::heap_location, off::heap_keep_free, off::storage_heap_switch,
                                     off::storage_free_switch, off::all31, off::rptstg, off::rptopts, off::cblopts}) {
@@ -127,11 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check_messages(lines, origin);
   check_fields(area);
   const std::vector<std::string> parsed = values();
-  const std::array<std::byte, ov_le_external::size> after = [&] {
-    std::array<std::byte, ov_le_external::size> a;
-    std::memcpy(a.data(), area.bytes().data(), a.size());
-    return a;
-  }();
+  const std::span<std::byte> bytes = area.bytes();
+  const std::vector<std::byte> after(bytes.begin(), bytes.end());
 
   // The same text again changes nothing and says the same.
   environment::parse_options(area, text, origin);

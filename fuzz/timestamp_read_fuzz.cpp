@@ -1,9 +1,7 @@
 // libFuzzer harness of CEESECS: any picture, any timestamp, any declared VSTRING length, from an ASCII
 // and from an EBCDIC caller, checked against CEEDAYS, which reads the date part.
 //
-// Input: byte 0 the picture's length (0-255, cut to what is there), bytes 1 and 2 choose the declared
-// lengths of the picture and the timestamp (fuzz_support.hpp, declared_length), then the picture,
-// then the timestamp, both as an ASCII caller writes them.
+// Input: the picture and the timestamp (fuzz_support.hpp, read_text_and_picture).
 #include <cmath>
 
 #include "datetime/calendar.hpp"
@@ -47,18 +45,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::input in(data, size);
-  const std::size_t picture_length = in.byte();
-  const std::uint8_t picture_declared = in.byte(), timestamp_declared = in.byte();
-  const std::string picture(in.bytes(picture_length));
-  const std::string timestamp(in.rest());
-  const std::int16_t pd = fuzz::declared_length(picture_declared, picture.size());
-  const std::int16_t td = fuzz::declared_length(timestamp_declared, timestamp.size());
-  const item ascii_picture = fuzz::vstring(picture, pd, 100, ' ');
-  const item ascii_timestamp = fuzz::vstring(timestamp, td, 80, ' ');
-
+  const fuzz::text_and_picture t = fuzz::read_text_and_picture(in, 80, 100);
+  const item &ascii_timestamp = t.ascii_text, &ascii_picture = t.ascii_picture;
   const reading r = call_ceesecs(ascii_timestamp, ascii_picture, false);
-  const reading e = call_ceesecs(fuzz::vstring(fuzz::to_ebcdic(timestamp), td, 80, '\x40'),
-                                 fuzz::vstring(fuzz::to_ebcdic(picture), pd, 100, '\x40'), true);
+  const reading e = call_ceesecs(t.ebcdic_text, t.ebcdic_picture, true);
   OVLE_EXPECT(std::memcmp(&r.value, &e.value, 8) == 0 && r.message == e.message,
               "an EBCDIC caller got " + describe(e) + ", an ASCII one " + describe(r));
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace ovle::test {
@@ -16,9 +17,9 @@ struct child_outcome {
 };
 
 // Forks; the child runs body(output) and leaves with _exit(0), so that no end-of-run procedure of
-// the child runs; the parent collects `output`.
+// the child runs (with exit(0) when `to_the_end`); the parent collects `output`.
 template <typename Body>
-child_outcome run_in_child(Body&& body) {
+child_outcome run_in_child(Body&& body, bool to_the_end = false) {
   int fds[2];
   if (pipe(fds) != 0) return {-1, "pipe failed"};
   std::fflush(stdout);
@@ -36,6 +37,7 @@ child_outcome run_in_child(Body&& body) {
       if (n <= 0) break;
       done += static_cast<std::size_t>(n);
     }
+    if (to_the_end) std::exit(0);
     _exit(0);
   }
   close(fds[1]);

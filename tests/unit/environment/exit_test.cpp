@@ -1,5 +1,9 @@
 // Exit processing: the end-of-run procedure installed once, the close-down in its order (storage
-// report, heap discards, stream close, options report), and where the options report goes.
+// report, heap discards, stream close, options report), and where the options report goes; and the
+// SYSOUT line writers it goes through: SYSOUT lines, named outputs mapped to files, both code sets.
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -19,9 +23,8 @@ std::string log_path;
 void log(const std::string& line) { std::ofstream(log_path, std::ios::app) << line << "\n"; }
 
 std::string contents(const std::string& path) {
-  std::ifstream in(path);
   std::stringstream s;
-  s << in.rdbuf();
+  s << std::ifstream(path).rdbuf();
   return s.str();
 }
 
@@ -35,35 +38,19 @@ int discard_spy(const ovle_int4* heap_id, ovle_feedback* fc) noexcept {
   return 0;
 }
 
-// The writer calls, run together: "A2*67" is 67 calls of LESSOUTA with function 2; an open shows the
-// name it was given, in ASCII.
-std::string writer_calls;
-char last_writer = 0;
-int last_function = -1, repeat = 0;
+// The writer calls, each "A2" (LESSOUTA, function 2) and an open with the name it was given, in ASCII;
+// and the first line written, in ASCII.
+std::string writer_calls, first_line;
 void record_writer(char writer, const ovle_int2* f, const ovle_int2* n, const char* text) {
   const int function = ovle_int2_get(f);
   std::string t(text, static_cast<std::size_t>(ovle_int2_get(n)));
   if (writer == 'E') t = platform::ascii_from_ebcdic(t);
-  if (function == 2 || function == 0) {
-    if (repeat == 0) log(std::string(1, writer) + " first line '" + t + "'");
-    if (writer == last_writer && function == last_function) {
-      ++repeat;
-      return;
-    }
-  }
-  if (repeat > 0) writer_calls += "*" + std::to_string(repeat) + " ";
-  repeat = function == 2 || function == 0 ? 1 : 0;
-  last_writer = writer;
-  last_function = function;
-  writer_calls += std::string(1, writer) + std::to_string(function) + (function == 1 ? ":" + t + " " : "");
+  if ((function == 0 || function == 2) && first_line.empty()) first_line = t;
+  writer_calls += std::string(1, writer) + std::to_string(function) + (function == 1 ? ":" + t : "") + " ";
 }
-std::string writer_summary() { return writer_calls + (repeat > 0 ? "*" + std::to_string(repeat) : ""); }
-int writer_a_spy(const ovle_int2* f, const ovle_int2* n, const char* text) noexcept {
-  record_writer('A', f, n, text);
-  return 0;
-}
-int writer_e_spy(const ovle_int2* f, const ovle_int2* n, const char* text) noexcept {
-  record_writer('E', f, n, text);
+template <char writer>
+int writer_spy(const ovle_int2* f, const ovle_int2* n, const char* text) noexcept {
+  record_writer(writer, f, n, text);
   return 0;
 }
 
@@ -107,19 +94,6 @@ class Exit : public test::run_unit {
     std::remove(report_path.c_str());
     run_unit::TearDown();
   }
-  // Runs `body` in a child that then ends its run with exit(), so its end-of-run procedures run.
-  template <typename Body>
-  static int run_to_the_end(Body&& body) {
-    std::fflush(stdout);
-    const pid_t pid = fork();
-    if (pid == 0) {
-      body();
-      std::exit(0);
-    }
-    int status = -1;
-    waitpid(pid, &status, 0);
-    return status;
-  }
   std::string report_path;
 };
 
@@ -128,12 +102,15 @@ class Exit : public test::run_unit {
 // stream did not open, as exit processing was then never registered.
 TEST_F(Exit, TheEndOfTheRunClosesTheEnvironmentDownInOrder) {
   for (const bool stream_fails : {false, true}) {
-    const int status = run_to_the_end([&] {
-      provide_storage_spies();
-      platform::testing::set_vfile_open_fails(stream_fails);
-      start_run_unit("X/RPTSTG(ON) RPTOPTS(ON) MSGFILE(OPTS)");
-      three_slots();
-    });
+    const int status = test::run_in_child(
+                           [&](std::string&) {
+                             provide_storage_spies();
+                             platform::testing::set_vfile_open_fails(stream_fails);
+                             start_run_unit("X/RPTSTG(ON) RPTOPTS(ON) MSGFILE(OPTS)");
+                             three_slots();
+                           },
+                           true)
+                           .status;
     EXPECT_EQ(status, 0);
     EXPECT_EQ(contents(log_path), stream_fails ? "" : "storage report\ndiscard 0\ndiscard 2\n");
     const std::string report = contents(report_path);
@@ -185,27 +162,32 @@ TEST_F(Exit, TheExitProcedureLeavesTheEnvironmentToBeInitializedAgain) {
 }
 
 TEST_F(Exit, TheOptionsReportGoesWhereTheMessageFileSays) {
-  const std::string lines = std::to_string(4 + environment::vocabulary().size());
+  // The calls of a report of every option: to SYSOUT (function 0), or opened under `name`.
+  const auto report = [](char writer, std::string name) {
+    const std::string line = std::string(1, writer) + (name.empty() ? "0 " : "2 ");
+    std::string calls = name.empty() ? "" : std::string(1, writer) + "1:" + name + " ";
+    for (std::size_t i = 0; i < 4 + environment::vocabulary().size(); ++i) calls += line;
+    return name.empty() ? calls : calls + writer + "3 ";
+  };
+  const std::string nul(8, '\0');
   const struct {
     const char* ostype;
-    bool ide_up;
-    bool ebcdic_caller;
+    bool ide_up, ebcdic_caller, rptopts;
     std::string name;  // the message file field, ASCII
-    bool rptopts;
     std::string calls;
   } cases[] = {
-      {"1", false, false, "SYSOUT  ", true, "A0*" + lines},
-      {"1", false, false, "sysout  ", true, "A0*" + lines},
-      {"1", false, false, "        ", true, "A0*" + lines},
-      {"1", false, false, std::string(8, '\0'), true, "A0*" + lines},
-      {"1", false, false, "optrpt  ", true, "A1:OPTRPT   A2*" + lines + " A3"},
-      {"2", false, true, "OPTRPT  ", true, "E1:OPTRPT   E2*" + lines + " E3"},
-      {"0", false, false, "        ", true, "E1:OPTIONS  E2*" + lines + " E3"},
-      {"0", false, false, std::string(8, '\0'), true, "E1:OPTIONS  E2*" + lines + " E3"},
-      {"0", false, false, "optrpt  ", true, "E1:optrpt   E2*" + lines + " E3"},
-      {"3", true, false, "sysout  ", true, "E0*" + lines},
-      {"3", false, false, "sysout  ", true, "E1:sysout   E2*" + lines + " E3"},
-      {"1", false, false, "optrpt  ", false, ""},
+      {"1", false, false, true, "SYSOUT  ", report('A', "")},
+      {"1", false, false, true, "sysout  ", report('A', "")},
+      {"1", false, false, true, "        ", report('A', "")},
+      {"1", false, false, true, nul, report('A', "")},
+      {"1", false, false, true, "optrpt  ", report('A', "OPTRPT  ")},
+      {"2", false, true, true, "OPTRPT  ", report('E', "OPTRPT  ")},
+      {"0", false, false, true, "        ", report('E', "OPTIONS ")},
+      {"0", false, false, true, nul, report('E', "OPTIONS ")},
+      {"0", false, false, true, "optrpt  ", report('E', "optrpt  ")},
+      {"3", true, false, true, "sysout  ", report('E', "")},
+      {"3", false, false, true, "sysout  ", report('E', "sysout  ")},
+      {"1", false, false, false, "optrpt  ", ""},
   };
   for (const auto& c : cases) {
     const auto outcome = test::run_in_child([&](std::string& out) {
@@ -214,9 +196,7 @@ TEST_F(Exit, TheOptionsReportGoesWhereTheMessageFileSays) {
       link.loadable = c.ide_up;
       link.is_up_rc = c.ide_up ? 0 : 1;
       platform::testing::set_ide_link(link);
-      if (c.ebcdic_caller) {
-        platform::testing::set_caller_chain({platform::attribute_ebcdic, platform::attribute_ebcdic});
-      }
+      if (c.ebcdic_caller) ebcdic_caller();
       platform::testing::clear_external_areas();
       ovle_int4 window;
       CEEQCEN(&window, nullptr);
@@ -224,18 +204,69 @@ TEST_F(Exit, TheOptionsReportGoesWhereTheMessageFileSays) {
       const std::string name = platform::ebcdic_from_ascii(c.name);  // X'00' stays X'00'
       std::copy(name.begin(), name.end(), area.message_file().begin());
       area.set_option(ov_le_external::offset::rptopts, c.rptopts);
-      platform::testing::replace_program("LESSOUTA", reinterpret_cast<platform::program_address>(&writer_a_spy));
-      platform::testing::replace_program("LESSOUTE", reinterpret_cast<platform::program_address>(&writer_e_spy));
+      platform::testing::replace_program("LESSOUTA", reinterpret_cast<platform::program_address>(&writer_spy<'A'>));
+      platform::testing::replace_program("LESSOUTE", reinterpret_cast<platform::program_address>(&writer_spy<'E'>));
       le_dynamic_close_proc();
       area.set_option(ov_le_external::offset::rptopts, false);
-      out = writer_summary();
+      out = writer_calls + "|" + first_line;
     });
-    EXPECT_EQ(outcome.output, c.calls) << c.ostype << " '" << c.name << "'";
+    // Each writer gets the report's lines in its own code set.
+    EXPECT_EQ(outcome.output, c.calls + "|" + (c.rptopts ? " Options Report " : ""))
+        << c.ostype << " '" << c.name << "'";
   }
-  // Each writer got the report's lines in its own code set.
-  const std::string log = contents(log_path);
-  EXPECT_NE(log.find("A first line ' Options Report '"), std::string::npos) << log;
-  EXPECT_NE(log.find("E first line ' Options Report '"), std::string::npos) << log;
+}
+
+namespace fs = std::filesystem;
+
+// One call of a writer, with its text as the caller holds it.
+void call(decltype(&LESSOUTA) writer, std::int16_t function, std::string_view text) {
+  ovle_int2 f, n;
+  ovle_int2_set(&f, function);
+  ovle_int2_set(&n, static_cast<std::int16_t>(text.size()));
+  writer(&f, &n, text.data());
+}
+
+using Sysout = test::run_unit;
+
+TEST_F(Sysout, LinesAndNamedOutputs) {
+  std::vector<std::string> sysout;
+  platform::testing::capture_sysout(&sysout);
+  call(LESSOUTA, 0, "Storage Report   ");
+  call(LESSOUTA, 0, std::string(300, 'x'));
+  call(LESSOUTE, 0, platform::ebcdic_from_ascii("EBCDIC line"));
+  call(LESSOUTA, 7, "ignored");
+  platform::testing::capture_sysout(nullptr);
+  EXPECT_EQ(sysout, (std::vector<std::string>{"Storage Report", std::string(255, 'x'), "EBCDIC line"}));
+
+  // A named output: the name itself in the current directory, then DD_, dd_ and the bare variable in
+  // that order; records of 121 characters, appended to; an open that fails writes nothing.
+  const fs::path dir = fs::temp_directory_path() / ("ovle_sysout_" + std::to_string(getpid())),
+                 cwd = fs::current_path();
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  for (const char* v : {"DD_REPORT", "dd_REPORT", "REPORT"}) unsetenv(v);
+  fs::current_path(dir);
+  for (const std::string& line : {std::string("first"), std::string(130, 'y')}) {
+    call(LESSOUTA, 1, "REPORT  ");
+    call(LESSOUTA, 2, line);
+    call(LESSOUTA, 3, "");
+  }
+  fs::current_path(cwd);
+  EXPECT_EQ(contents(dir / "REPORT"), "first\n" + std::string(121, 'y') + "\n");
+  for (const char* variable : {"REPORT", "dd_REPORT", "DD_REPORT"}) {
+    setenv(variable, (dir / ("to_" + std::string(variable))).c_str(), 1);
+    call(LESSOUTE, 1, platform::ebcdic_from_ascii("REPORT"));
+    call(LESSOUTE, 2, platform::ebcdic_from_ascii(variable));
+    call(LESSOUTE, 3, "");
+    EXPECT_EQ(contents(dir / ("to_" + std::string(variable))), std::string(variable) + "\n") << variable;
+  }
+  setenv("DD_REPORT", (dir / "missing" / "out").c_str(), 1);
+  call(LESSOUTA, 1, "REPORT");
+  call(LESSOUTA, 2, "lost");
+  call(LESSOUTA, 3, "");
+  EXPECT_FALSE(fs::exists(dir / "missing"));
+  fs::remove_all(dir);
+  for (const char* v : {"DD_REPORT", "dd_REPORT", "REPORT"}) unsetenv(v);
 }
 
 }  // namespace

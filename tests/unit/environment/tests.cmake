@@ -4,5 +4,4 @@ ovle_unit_test(ovle_environment_tests
   unit/environment/exit_test.cpp
   unit/environment/queries_test.cpp
   unit/environment/runtime_options_test.cpp
-  unit/environment/settings_test.cpp
-  unit/environment/sysout_test.cpp)
+  unit/environment/settings_test.cpp)
