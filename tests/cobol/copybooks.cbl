@@ -48,16 +48,11 @@
               OR LENGTH OF FC NOT = 16 OR LENGTH OF IN-DATE NOT = 82
               PERFORM FAILED
            END-IF
-      *> A VSTRING in, an INT4 out, a condition through OVLEFC and
+      *> VSTRINGs in, an INT4 out, a condition through OVLEFC and
       *> OVLECOND, not OVLECNDE.
            MOVE 10 TO IN-DATE-LEN PICSTR-LEN
-           MOVE '2007-05-15' TO IN-DATE-TXT
-           MOVE 'YYYY-MM-DD' TO PICSTR-TXT
-           CALL 'CEEDAYS' USING IN-DATE PICSTR LILIAN FC
-           MOVE 'CEEDAYS 2007-05-15' TO WHAT
-           IF LILIAN NOT = 155076 OR NOT FC-SUCCESS PERFORM FAILED
-           END-IF
            MOVE '2007-13-15' TO IN-DATE-TXT
+           MOVE 'YYYY-MM-DD' TO PICSTR-TXT
            CALL 'CEEDAYS' USING IN-DATE PICSTR LILIAN FC
            MOVE 'CEEDAYS 2007-13-15' TO WHAT
            IF FC-SUCCESS OR NOT FC-ERROR OR FC-SEVERITY NOT = 3
