@@ -58,14 +58,24 @@ void add(calls& out, const argument_list& a, std::string what, int count, Spoil&
   }
 }
 
-// Every item, the feedback code too, of one of fill_bytes.
+// Every item, the feedback code too, of one of fill_bytes; and every binary item 1, the rest
+// cleared: a Lilian day, a size or a count that takes a service further than a cleared zero (a
+// blank picture and a day to format reach the country stack of a scribbled area).
 calls filled(const argument_list& a) {
   calls out;
+  const int n = static_cast<int>(a.size());
   for (unsigned char fill : fill_bytes) {
-    add(out, a, "every byte " + test::hex(&fill, 1), static_cast<int>(a.size()), [&](std::size_t i, auto& s) {
+    add(out, a, "every byte " + test::hex(&fill, 1), n, [&](std::size_t i, auto& s) {
       s = {form::raw, std::string(a[i].storage_size(), static_cast<char>(fill)), {}};
     });
   }
+  using common::argument_kind;
+  add(out, a, "binary items of 1", n, [&](std::size_t i, auto& s) {
+    const argument_kind k = a[i].kind;
+    if (k == argument_kind::int2 || k == argument_kind::int4)
+      s = {form::raw, std::string(a[i].storage_size() - 1, '\0') + '\1', {}};
+    if (k == argument_kind::native2 || k == argument_kind::native4) s = {form::raw, "\1", {}};
+  });
   return out;
 }
 
