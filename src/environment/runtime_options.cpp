@@ -477,9 +477,10 @@ class option_parser {
           message("CEE3606I The string '" + t + "' was too long and was ignored.");
           return std::nullopt;
         }
-        // A name of at most eight characters (a ddname, a program, a code) cannot be empty: '' there
-        // would leave MSGFILE writing nowhere. Longer free texts (ENVAR, PROFILE, TEST) may be empty.
-        if (t.empty() && kind.limit <= 8) return invalid();
+        // A name of at most eight characters (a ddname, a program, a code) cannot be blank: '' or ' '
+        // there would leave MSGFILE writing nowhere (X'00' counts as a blank, as in the area's field).
+        // Longer free texts (ENVAR, PROFILE, TEST) may be empty.
+        if (kind.limit <= 8 && t.find_first_not_of(sv(" \0", 2)) == sv::npos) return invalid();
         return checked{t};
       case suboption_kind::country:
         if (t.size() > 2) {

@@ -142,6 +142,8 @@ TEST_F(RuntimeOptions, TextsPrintTheirMessagesAndLeaveTheirValues) {
       // Found by fuzzing: an empty quoted ddname left the message file blank, writing nowhere.
       {"MSGFILE('',F)", file, b, {"CEE3616I The string '' was not a valid suboption of the run-time option MSGFILE."},
        {{"MSGFILE", "MSGFILE(SYSOUT,F,121,0,NOENQ)"}}},
+      {"MSGFILE(' ')", file, b, {"CEE3616I The string ' ' was not a valid suboption of the run-time option MSGFILE."},
+       {{"MSGFILE", "MSGFILE(SYSOUT,FBA,121,0,NOENQ)"}}},
       {"MSGFILE('abc'x,V)", file, b,
        {"CEE3601I The string 'x' was found where a delimiter was expected following a quoted suboption for the "
         "run-time option MSGFILE."},
