@@ -27,13 +27,12 @@
               DISPLAY 'FAIL CEESDSQT -1' ADD 1 TO FAILURES
            END-IF
            CALL 'CEE3GRC' USING X-IN FC
-           IF FC(1:8) NOT = X'0004270F60D6E5E7' OR NOT = OVX9OF-4
+           IF FC(1:8) NOT = OVX9OF-4
               DISPLAY 'FAIL CEE3GRC' ADD 1 TO FAILURES
            END-IF
            CALL 'CEENCOD' USING C-1 MSGNO CASE-1 SEV CNTRL FACID ISI
                                 NEW-TOKEN FC
            IF FC(1:8) NOT = CEE000 OR FACID NOT = 'CEE'
-              OR NEW-TOKEN(1:8) NOT = X'000309CC59C3C5C5'
               OR NEW-TOKEN(1:8) NOT = CEE2EC
               DISPLAY 'FAIL CEENCOD' ADD 1 TO FAILURES
            END-IF
@@ -50,7 +49,7 @@
            MOVE 'CEE' TO NEW-TOKEN(6:3)
            CALL 'CEEDCOD' USING NEW-TOKEN C-1 MSGNO CASE-1 SEV CNTRL
                                 FACID ISI FC
-           IF FC(1:8) NOT = X'0001019449C3C5C5' OR NOT = CEE0CK
+           IF FC(1:8) NOT = CEE0CK
               DISPLAY 'FAIL CEEDCOD ASCII token' ADD 1 TO FAILURES
            END-IF
            COMPUTE RETURN-CODE = FUNCTION MIN(FAILURES, 1)

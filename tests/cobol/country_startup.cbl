@@ -12,23 +12,17 @@
        01 CTY                PIC X(2) VALUE SPACES.
        01 CUR                PIC X(4).
        01 PIC80              PIC X(80).
-       01 FAILURES           PIC 9(4) VALUE 0.
        PROCEDURE DIVISION.
            CALL 'CEE3MCS' USING CTY CUR FC
            IF CUR NOT = X'A4202020' OR FC-SEVERITY NOT = 2
               OR FC-MSG-NO NOT = 3463 OR NOT FC-FACILITY-CEE
               DISPLAY 'FAIL CEE3MCS for the current country'
-              ADD 1 TO FAILURES
+              MOVE 1 TO RETURN-CODE
            END-IF
            MOVE 'us' TO CTY
            CALL 'CEEFMDA' USING CTY PIC80 FC
            IF PIC80 NOT = 'MM/DD/YY' OR NOT FC-SUCCESS
               DISPLAY 'FAIL CEEFMDA for us: ' PIC80(1:20)
-              ADD 1 TO FAILURES
-           END-IF
-           IF FAILURES = 0
-              MOVE 0 TO RETURN-CODE
-           ELSE
               MOVE 1 TO RETURN-CODE
            END-IF
            GOBACK.

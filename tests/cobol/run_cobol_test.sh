@@ -1,17 +1,12 @@
 #!/bin/sh
 # Compiles one COBOL test program with cobc and runs it against libovle.so.
 #   run_cobol_test.sh COBC static|dynamic|valgrind PROGRAM.cbl LIBOVLE.so COPYBOOK_DIR WORK_DIR [GENERATED_COPYBOOK_DIR [COBC_FLAG]]
-# static:   cobc -fstatic-call, linked with -lovle (the CALLs bind at link time);
-# dynamic:  a plain dynamic CALL, the library preloaded with COB_PRE_LOAD;
-# valgrind: as static, run under valgrind's memcheck: an invalid read or write, a decision on an
-#           uninitialised value or a definite leak makes the run fail with status 97.
-# COBC_FLAG goes to cobc as well: -free compiles the program in free format.
-# Lines "      * ENV NAME=VALUE" in the program set the environment of the run; @DIR@ in a value
-# stands for the program's own folder (where data files beside it are found).
-# The program prints only its failures and ends with a non-zero RETURN-CODE on one. A program that
-# is meant to be stopped by the library says so: "      * EXPECT-RC n" is the exit status it must
-# end with, and each "      * EXPECT-LINE text" a line its output must contain (trailing blanks of the
-# output's lines aside).
+# static: cobc -fstatic-call, linked with -lovle; dynamic: a dynamic CALL, the library preloaded with
+# COB_PRE_LOAD; valgrind: as static, under memcheck (an invalid access, a decision on an uninitialised
+# value or a definite leak fails with status 97). COBC_FLAG goes to cobc too (-free: free format).
+# "      * ENV NAME=VALUE" lines set the run's environment (@DIR@: the program's folder). The program
+# prints only its failures, with a non-zero RETURN-CODE on one; or "      * EXPECT-RC n" is the exit
+# status it must end with and each "      * EXPECT-LINE text" a line its output must contain.
 set -eu
 cobc=$1 binding=$2 program=$3 library=$4 copybooks=$5 work=$6 generated=${7:-$5} flag=${8:-}
 stem=$(basename "$program" .cbl)
