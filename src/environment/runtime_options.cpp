@@ -232,6 +232,23 @@ bool all_digits(sv text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A name as a quoted suboption may give it: not blank, no X'00', no delimiter or quote.
+bool is_name(sv text) {
+  return text.find_first_not_of(' ') != sv::npos && text.find_first_of(sv("\0,()'\"", 6)) == sv::npos;
+}
+
+// A free text as the options report shows it: quoted, when written plain it would read back as
+// something else (a delimiter, a quote, a lower-case letter, a blank at either end).
+std::string report_text(const std::string& text) {
+  const bool plain = text.find_first_of(",()'\"") == std::string::npos &&
+                     std::none_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; }) &&
+                     (text.empty() || (text.front() != ' ' && text.back() != ' '));
+  if (plain) return text;
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+  return quoted + "'";
+}
+
 std::string ascii_field(std::span<const char> ebcdic) {
   std::string out = platform::ascii_from_ebcdic({ebcdic.data(), ebcdic.size()});
   std::replace(out.begin(), out.end(), '\0', ' ');
@@ -478,9 +495,10 @@ class option_parser {
           return std::nullopt;
         }
         // A name of at most eight characters (a ddname, a program, a code) cannot be blank ('' or ' ')
-        // nor hold X'00', which the area's field reads as padding: MSGFILE would write nowhere, or not
-        // where it says. Longer free texts (ENVAR, PROFILE, TEST) may be empty.
-        if (kind.limit <= 8 && (t.find_first_not_of(' ') == sv::npos || t.find('\0') != sv::npos)) return invalid();
+        // nor hold X'00', which the area's field reads as padding (MSGFILE would write nowhere, or not
+        // where it says), nor a delimiter or quote, which no name on the mainframe holds and which the
+        // options report could not show. Longer free texts (ENVAR, PROFILE, TEST) may hold anything.
+        if (kind.limit <= 8 && !is_name(t)) return invalid();
         return checked{t};
       case suboption_kind::country:
         if (t.size() > 2) {
@@ -730,7 +748,8 @@ std::string option_value(common::ov_le_external area, std::size_t index) {
     out += '(';
     for (std::size_t k = 0; k < subs.size(); ++k) {
       if (k > 0) out += ',';
-      out += subs[k];
+      out += k < entry.suboptions.size() && entry.suboptions[k].kind == suboption_kind::text ? report_text(subs[k])
+                                                                                             : subs[k];
     }
     // Trailing empty suboptions are left off.
     while (out.back() == ',') out.pop_back();

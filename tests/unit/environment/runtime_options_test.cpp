@@ -145,9 +145,11 @@ TEST_F(RuntimeOptions, TextsPrintTheirMessagesAndLeaveTheirValues) {
       {"MSGFILE('abc'x,V)", file, b,
        {"CEE3601I The string 'x' was found where a delimiter was expected following a quoted suboption for the "
         "run-time option MSGFILE."},
-       "MSGFILE=MSGFILE(abc,V,121,0,NOENQ)"},
-      {"MSGFILE('it''s') RPTSTG(ON)", file, b, {},
-       "MSGFILE=MSGFILE(it's,FBA,121,0,NOENQ);RPTSTG=RPTSTG(ON)"},
+       "MSGFILE=MSGFILE('abc',V,121,0,NOENQ)"},
+      // A name holds no quote or delimiter; a free text may, and the report quotes it to read back.
+      {"MSGFILE('it''s') RPTSTG(ON) VERSION('it''s, (2)')", file, b,
+       {"CEE3616I The string 'it's' was not a valid suboption of the run-time option MSGFILE."},
+       "MSGFILE=MSGFILE(SYSOUT,FBA,121,0,NOENQ);RPTSTG=RPTSTG(ON);VERSION=VERSION('it''s, (2)')"},
       {"RPTOPTS(ON) ENVAR('A=1 RPTSTG(ON)", command, b,
        {header, "CEE3602I An end quote delimiter did not occur before the end of the run-time option string."},
        "RPTOPTS=RPTOPTS(ON);RPTSTG=RPTSTG(OFF)"},
