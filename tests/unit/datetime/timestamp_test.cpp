@@ -142,7 +142,7 @@ TEST_F(secs_test, CeeisecChecksItsInputsInItsOwnOrder) {
       {{0, 0, 0, 24, -1, -1, -1}, -2510}, {{0, 13, 0, 0, 60, 60, 1000}, -2511}, {{0, 13, 1, 0, 60, 60, 1000}, -2514},
       {{2001, 13, 1, 0, 60, 60, 1000}, -2515}, {{2001, 13, 1, 0, 60, 60, 0}, -2516}, {{2001, 13, 1, 0, 0, 60, 0}, -2517},
       // A day the month does not have, or a day of 1582 before the calendar, counts as day 0.
-      {{2001, 2, 30, 10, 0, 0, 0}, 36'000.0}, {{1582, 10, 14, 0, 0, 1, 0}, 1.0},
+      {{2001, 2, 30, 10, 0, 0, 0}, 36'000.0}, {{1582, 10, 14, 0, 0, 1, 0}, 1.0}, {{1582, 1, 1, 0, 0, 1, 0}, 1.0},
   };
   // clang-format on
   for (const auto& [input, expected] : cases) EXPECT_EQ(build(input), expected) << text_of(input);
