@@ -175,14 +175,13 @@ double stand_in_value = 0;
 double stand_in(std::int64_t) noexcept { return stand_in_value; }
 
 TEST_F(run_unit, CeeRan0ReportsAValueOutOfRange) {
-  const std::pair<double, const char*> rows[] = {{0.0, "              0.0000"},
-                                                 {1.0, "              1.0000"},
-                                                 {-0.5, "             -0.5000"},
-                                                 {1.99999, "              1.9999"},
-                                                 {12345678901234567.0, " 45678901234568.0000"},
-                                                 {-99999999999999.0, "-99999999999999.0000"},
-                                                 {std::nan(""), "                 NaN"},
-                                                 {-HUGE_VAL, "           -Infinity"}};
+  // clang-format off
+  const std::pair<double, const char*> rows[] = {
+      {0.0, "              0.0000"}, {1.0, "              1.0000"}, {-0.5, "             -0.5000"},
+      {1.99999, "              1.9999"}, {12345678901234567.0, " 45678901234568.0000"},
+      {-99999999999999.0, "-99999999999999.0000"}, {std::nan(""), "                 NaN"},
+      {-HUGE_VAL, "           -Infinity"}};
+  // clang-format on
   for (const auto& [value, edited] : rows) {
     console.clear();
     stand_in_value = value;
