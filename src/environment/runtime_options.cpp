@@ -477,6 +477,9 @@ class option_parser {
           message("CEE3606I The string '" + t + "' was too long and was ignored.");
           return std::nullopt;
         }
+        // A name of at most eight characters (a ddname, a program, a code) cannot be empty: '' there
+        // would leave MSGFILE writing nowhere. Longer free texts (ENVAR, PROFILE, TEST) may be empty.
+        if (t.empty() && kind.limit <= 8) return invalid();
         return checked{t};
       case suboption_kind::country:
         if (t.size() > 2) {

@@ -139,6 +139,9 @@ TEST_F(RuntimeOptions, TextsPrintTheirMessagesAndLeaveTheirValues) {
        {"CEE3636I The value 32761 exceeded the maximum allowable LRECL or BLKSIZE of 32760 bytes."}, {}},
       {"MSGFILE(TOOLONGNAME)", file, b, {"CEE3606I The string 'TOOLONGNAME' was too long and was ignored."},
        {{"MSGFILE", "MSGFILE(SYSOUT,FBA,121,0,NOENQ)"}}},
+      // Found by fuzzing: an empty quoted ddname left the message file blank, writing nowhere.
+      {"MSGFILE('',F)", file, b, {"CEE3616I The string '' was not a valid suboption of the run-time option MSGFILE."},
+       {{"MSGFILE", "MSGFILE(SYSOUT,F,121,0,NOENQ)"}}},
       {"MSGFILE('abc'x,V)", file, b,
        {"CEE3601I The string 'x' was found where a delimiter was expected following a quoted suboption for the "
         "run-time option MSGFILE."},
