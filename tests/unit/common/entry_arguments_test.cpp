@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/platform/platform.hpp"
@@ -53,12 +54,9 @@ TEST(EntryArguments, LinesReadAsTheirArguments) {
     for (std::size_t i = 0; i < expected.size(); ++i) {
       const argument_description& a = list[i];
       const expected_argument& e = expected[i];
-      EXPECT_EQ(a.name, e.name) << text;
-      EXPECT_EQ(a.kind, e.kind) << text << " " << e.name;
-      EXPECT_EQ(a.direction, e.direction) << text << " " << e.name;
-      EXPECT_EQ(a.size, e.size) << text << " " << e.name;
-      EXPECT_EQ(a.optional, e.optional) << text << " " << e.name;
-      EXPECT_EQ(a.storage_size(), e.storage) << text << " " << e.name;
+      EXPECT_EQ(std::tuple(a.name, a.kind, a.direction, a.size, a.optional, a.storage_size()),
+                std::tuple(e.name, e.kind, e.direction, e.size, e.optional, e.storage))
+          << text << " " << e.name;
     }
   }
 }
@@ -68,27 +66,18 @@ TEST(EntryArguments, LinesReadAsTheirArguments) {
 TEST(EntryArguments, MalformedLinesAreRefusedWithTheirReason) {
   std::string seventeen;
   for (int i = 0; i < 17; ++i) seventeen += "a" + std::to_string(i) + ":int4:in ";
+  // clang-format off
   const std::vector<std::pair<std::string, std::string_view>> cases = {
-      {":int4:in", "without a name"},
-      {"Date:int4:in", "lower case"},
-      {"x", "unknown argument type"},
-      {"x:int8:in", "unknown argument type"},
-      {"x:vstring:in", "need (n)"},
-      {"x:int4(4):in", "need (n)"},
-      {"x:text(0):in", "1 to 32767"},
-      {"x:text(32768):in", "1 to 32767"},
-      {"x:text(4x):in", "decimal number"},
-      {"x:text(4:in", "type(n)"},
-      {"x:text():in", "type(n)"},
-      {"x:int4", "in, out or inout"},
-      {"x:int4:sideways", "in, out or inout"},
-      {"fc:feedback:in", "feedback code is out"},
-      {"x:int4:in:maybe", "only flag"},
-      {"x:int4:in:optional:more", "too many fields"},
-      {"x:int4:in x:int2:out", "a name twice"},
-      {"a:feedback b:feedback", "two feedback codes"},
+      {":int4:in", "without a name"}, {"Date:int4:in", "lower case"}, {"x", "unknown argument type"},
+      {"x:int8:in", "unknown argument type"}, {"x:vstring:in", "need (n)"}, {"x:int4(4):in", "need (n)"},
+      {"x:text(0):in", "1 to 32767"}, {"x:text(32768):in", "1 to 32767"}, {"x:text(4x):in", "decimal number"},
+      {"x:text(4:in", "type(n)"}, {"x:text():in", "type(n)"}, {"x:int4", "in, out or inout"},
+      {"x:int4:sideways", "in, out or inout"}, {"fc:feedback:in", "feedback code is out"},
+      {"x:int4:in:maybe", "only flag"}, {"x:int4:in:optional:more", "too many fields"},
+      {"x:int4:in x:int2:out", "a name twice"}, {"a:feedback b:feedback", "two feedback codes"},
       {seventeen, "too many arguments"},
   };
+  // clang-format on
   for (const auto& [text, reason] : cases) {
     std::string thrown = "(nothing thrown)";
     try {

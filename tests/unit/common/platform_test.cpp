@@ -37,32 +37,17 @@ TEST(Platform, EveryByteSurvivesAsciiToEbcdicAndBack) {
   EXPECT_EQ(test::hex(platform::ebcdic_from_ascii("[]|!^\xA2\xAC\xA6").data(), 8), "BABB4F5AB04A5F6A");
 }
 
-TEST(Platform, BinariesAreBigEndianWhateverTheMachine) {
-  const std::pair<std::array<unsigned char, 4>, std::int32_t> int4s[] = {
-      {{0, 0, 0, 1}, 1}, {{0xFF, 0xFF, 0xFF, 0xFF}, -1}, {{0x80, 0, 0, 0}, INT32_MIN}, {{0, 0x02, 0x39, 0x44}, 145732}};
-  for (const auto& [bytes, value] : int4s) {
-    std::array<unsigned char, 4> out{};
-    common::store_int4(out.data(), value);
-    EXPECT_EQ(std::pair(common::load_int4(bytes.data()), out), std::pair(value, bytes));
-  }
-  const unsigned char int2[2] = {0xFF, 0xFE};
-  EXPECT_EQ(common::load_int2(int2), -2);
-}
-
 // Packed and zoned decimal: the bytes a COBOL COMP-3 or signed DISPLAY item holds (EBCDIC zones),
 // higher-order digits cut off on store, and what is not decimal read as nothing.
 TEST(Platform, PackedAndZonedDecimal) {
   using bytes = std::vector<unsigned char>;
-  const std::tuple<bool, bytes, std::int64_t> stored[] = {{true, {0x00, 0x0C}, 0},
-                                                          {true, {0x00, 0x1C}, 1},
-                                                          {true, {0x99, 0x9C}, 999},
-                                                          {true, {0x12, 0x34, 0x56, 0x7C}, 1234567},
-                                                          {true, {0x00, 0x00, 0x00, 0x1D}, -1},
-                                                          {true, {0x23, 0x4C}, 1234},
-                                                          {false, {0xF0, 0xF0, 0xC0}, 0},
-                                                          {false, {0xF1, 0xF2, 0xD3}, -123},
-                                                          {false, {0xF9, 0xC9}, 99},
-                                                          {false, {0xF4, 0xC5}, 345}};
+  // clang-format off
+  const std::tuple<bool, bytes, std::int64_t> stored[] = {
+      {true, {0x00, 0x0C}, 0}, {true, {0x00, 0x1C}, 1}, {true, {0x99, 0x9C}, 999},
+      {true, {0x12, 0x34, 0x56, 0x7C}, 1234567}, {true, {0x00, 0x00, 0x00, 0x1D}, -1}, {true, {0x23, 0x4C}, 1234},
+      {false, {0xF0, 0xF0, 0xC0}, 0}, {false, {0xF1, 0xF2, 0xD3}, -123}, {false, {0xF9, 0xC9}, 99},
+      {false, {0xF4, 0xC5}, 345}};
+  // clang-format on
   for (const auto& [packed, expected, value] : stored) {
     bytes out(expected.size(), 0x55);
     if (packed) common::store_packed(out.data(), out.size(), value);
@@ -88,17 +73,13 @@ class Platforms : public test::run_unit {};
 
 TEST(Platform, RandomIsTheMinimalStandardGeneratorFromItsSeed) {
   using platform::intrinsic::random;
-  constexpr double modulus = 2147483647.0;
-  // The published check of the generator with multiplier 48271: from 1, the 10,000th state.
-  double value = random(1);
-  for (int i = 1; i < 10000; ++i) value = random();
-  EXPECT_EQ(value, 399268537 / modulus);
-  // Seeds count by magnitude modulo 2^31 - 1; a remainder of 0 starts as 1 would.
+  // Seeds count by magnitude modulo 2^31 - 1; a remainder of 0 starts as 1 would. (The sequence
+  // itself is checked against the standard library's generator through CEERAN0.)
   const struct {
     std::int64_t seed, same_as;
   } seeds[] = {{0, 1}, {-5, 5}, {2147483647, 1}, {2147483648, 1}, {INT64_MIN, 2}};
   for (const auto& c : seeds) EXPECT_EQ(random(c.seed), random(c.same_as)) << c.seed;
-  EXPECT_EQ(random(1), 48271 / modulus);
+  EXPECT_EQ(random(1), 48271 / 2147483647.0);
 }
 
 TEST_F(Platforms, NamesReachOneAreaAndOneProgramEach) {
@@ -200,15 +181,13 @@ TEST_F(Platforms, TheSystemReportsItsCountryAndCommandLine) {
   const struct {
     const char *oscountry, *lc_all, *lc_messages, *lang;
     std::uint16_t country;
-  } cases[] = {{nullptr, nullptr, nullptr, nullptr, 1},
-               {nullptr, nullptr, nullptr, "de_DE.UTF-8", 49},
-               {nullptr, "fr_FR", nullptr, "de_DE.UTF-8", 33},
-               {nullptr, nullptr, "pt_PT@euro", "de_DE", 351},
-               {nullptr, nullptr, nullptr, "C.UTF-8", 1},
-               {nullptr, nullptr, nullptr, "xx_ZZ", 1},
-               {nullptr, nullptr, nullptr, "en_", 1},
-               {"358", nullptr, nullptr, "de_DE", 358},
-               {"0", nullptr, nullptr, "de_DE", 49}};
+  } cases[] = {// clang-format off
+      {nullptr, nullptr, nullptr, nullptr, 1}, {nullptr, nullptr, nullptr, "de_DE.UTF-8", 49},
+      {nullptr, "fr_FR", nullptr, "de_DE.UTF-8", 33}, {nullptr, nullptr, "pt_PT@euro", "de_DE", 351},
+      {nullptr, nullptr, nullptr, "C.UTF-8", 1}, {nullptr, nullptr, nullptr, "xx_ZZ", 1},
+      {nullptr, nullptr, nullptr, "en_", 1}, {"358", nullptr, nullptr, "de_DE", 358},
+      {"0", nullptr, nullptr, "de_DE", 49}};
+  // clang-format on
   for (const auto& c : cases) {
     const std::pair<const char*, const char*> variables[] = {
         {"OVLE_OSCOUNTRY", c.oscountry}, {"LC_ALL", c.lc_all}, {"LC_MESSAGES", c.lc_messages}, {"LANG", c.lang}};

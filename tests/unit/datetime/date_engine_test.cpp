@@ -130,9 +130,10 @@ TEST_F(engine_test, CeedaysCallsTheEngineByName) {
   EXPECT_EQ(ovle_int4_get(&out), 0);
 }
 
-// Random days and both ends of the calendar. CEEDATE writes the text this test builds from its own
-// name tables, and CEEDAYS reads it back; CEEDAYS also reads texts CEEDATE does not write (names in
-// any case, one-digit components under two-digit tokens, leading blanks, two-digit years).
+// Random days and both ends of the calendar. CEEDATE writes the names this test builds from its own
+// tables, and CEEDAYS reads them back; CEEDAYS also reads texts CEEDATE does not write (names in any
+// case, one-digit components under two-digit tokens, leading blanks, two-digit years). Digits alone
+// are the fuzz harnesses' round trips and the day sweep's.
 TEST_F(engine_test, SampledDaysFormatAndReadBackThroughManyPictures) {
   const char* const months[] = {"January", "February", "March",     "April",   "May",      "June",
                                 "July",    "August",   "September", "October", "November", "December"};
@@ -163,8 +164,6 @@ TEST_F(engine_test, SampledDaysFormatAndReadBackThroughManyPictures) {
       std::string text, picture;
       bool formatted;  // CEEDATE writes the text
     } forms[] = {
-        {yyyy + "-" + mm + "-" + dd, "YYYY-MM-DD", true},
-        {yyyy + "." + digits(c.day_of_year, 3), "YYYY.DDD", true},
         {m + "/" + d + "/" + yyyy, "ZM/ZD/YYYY", true},
         {month + " " + d + ", " + yyyy, "Mmmmmmmmmz ZD, YYYY", true},
         {day + ", " + dd + " " + upper(month) + " " + yyyy, "Wwwwwwwwwz, DD MMMMMMMMMZ YYYY", true},
@@ -172,7 +171,6 @@ TEST_F(engine_test, SampledDaysFormatAndReadBackThroughManyPictures) {
         {day.substr(0, 3) + ", " + dd + " " + pad(month, 10) + " " + yyyy, "Www, DD Mmmmmmmmmm YYYY", true},
         {d + "." + numeral + "." + yyyy, "ZD.RRRZ.YYYY", true},
         {dd + "." + pad(numeral, 4) + "." + yyyy, "DD.RRRR.YYYY", true},
-        {yyyy + "-" + m + "-" + d + " 00:00:00.000 AP", "YYYY-ZM-ZD HH:MI:SS.999 AP", true},
         {m + "/" + d + "/" + yyyy, "MM/DD/YYYY", false},
         {odd_day + ", " + dd + " " + odd_month + " " + yyyy, "Wwwwwwwwwz, DD MMMMMMMMMZ YYYY", false},
         {"  " + yyyy + "." + digits(c.day_of_year, 3), "YYYY.DDD", false},

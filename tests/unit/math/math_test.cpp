@@ -271,18 +271,13 @@ TEST_F(run_unit, SpecialOperandsNeverReturnNaN) {
   check_special_operands<double>();
 }
 
-// A missing argument: nothing read or written through it, 0 into a result that is there, the
-// library's own condition. One item may be argument and result; CEEMATH only attaches the area.
+// A missing argument: 0 into a result that is there (the condition is the hostile-caller sweep's).
+// One item may be argument and result; CEEMATH only attaches the area.
 TEST_F(run_unit, MissingArgumentsAndSharedItems) {
   const ovle_int4 one = int4(1);
   ovle_int4 out = int4(77);
-  ovle_feedback fc = dirty_feedback();
-  EXPECT_EQ(CEESIMOD(&one, nullptr, &fc, &out) + CEESDXPI(nullptr, nullptr, nullptr, nullptr), 0);
-  EXPECT_EQ(view(fc), ascii_condition(4, 9999, 0, "OVX"));
+  CEESIMOD(&one, nullptr, nullptr, &out);
   EXPECT_EQ(ovle_int4_get(&out), 0);
-  ebcdic_caller();
-  CEESSABS(nullptr, &fc, nullptr);
-  EXPECT_EQ(std::string(fc.facility, 3), "\xD6\xE5\xE7");
   EXPECT_EQ(CEEMATH(), 0);
   double shared = -9;
   CEESDABS(&shared, nullptr, &shared);
@@ -298,7 +293,8 @@ constexpr double u_of = std::is_same_v<T, float> ? 0x1p-24 : u8;
 
 // The power routine forms 10 ** fl(y * fl(log10 x)): log10 within 2 ulp and the product's rounding
 // move the exponent t by up to 5u |t|, a relative error of 5u ln10 |t| in the power; the power of
-// ten adds 2 ulp and the reference's rounding half an ulp. Integral powers of ten are exact.
+// ten adds 2 ulp and the reference's rounding half an ulp. Integral powers of ten are exact, and so
+// is a power of ten raised to 1.
 template <typename T, typename Y>
 void check_powers(const char* name, int (*entry)(const T*, const Y*, ovle_feedback*, T*)) {
   std::mt19937_64 random(20240611);
@@ -317,10 +313,10 @@ void check_powers(const char* name, int (*entry)(const T*, const Y*, ovle_feedba
     ASSERT_LE(static_cast<double>(std::fabs((got - exact) / exact)), bound) << name << "(" << x << ", " << y << ")";
     ++checked;
   }
-  for (int n = -22; n <= 22 && sizeof(T) == 8; ++n) {
-    EXPECT_EQ(call(entry, T{10}, static_cast<value_of<Y>>(n)).value,
-              std::strtod(("1e" + std::to_string(n)).c_str(), nullptr))
-        << n;
+  for (int n = -22; n <= 22 && sizeof(T) == 8; ++n) {  // 10 ** n, and (10 ** n) ** 1
+    const T power = static_cast<T>(std::strtod(("1e" + std::to_string(n)).c_str(), nullptr));
+    EXPECT_EQ(call(entry, T{10}, static_cast<value_of<Y>>(n)).value, power) << n;
+    EXPECT_EQ(call(entry, power, value_of<Y>{1}).value, power) << n;
   }
 }
 
@@ -368,27 +364,19 @@ TEST_F(run_unit, HyperbolicSeriesAgainstTheTruncatedSums) {
   check_series<float>(CEESSSNH, CEESSCSH, CEESSTNH);
 }
 
-// MOD of integral values against floor division in 64-bit integers (INT4, FLOAT4, FLOAT8), and of
-// fractional values against the remainder formed exactly: one rounding at most, the sign of x2.
+// MOD of INT4 values against floor division in 64-bit integers, and of FLOAT8 values against the
+// remainder formed exactly: one rounding at most, the sign of x2. (FLOAT4 and integral FLOAT8
+// operands take the same floating path as these.)
 TEST_F(run_unit, ModuloIsTheFloorRemainderRoundedOnce) {
   std::mt19937_64 random(11);
   std::uniform_int_distribution<std::int32_t> any(INT32_MIN, INT32_MAX), small(-(1 << 20), 1 << 20);
-  std::uniform_int_distribution<std::int64_t> big(-(std::int64_t{1} << 40), std::int64_t{1} << 40);
-  const auto floor_mod = [](std::int64_t a, std::int64_t b) {
-    const std::int64_t r = a % b;
-    return r != 0 && (r < 0) != (b < 0) ? r + b : r;
-  };
   std::uniform_real_distribution<double> dividend(-1000, 1000), divisor_log(0, 2);
   for (int i = 0; i < 20000; ++i) {
-    const std::int32_t a4 = any(random), b4 = i % 2 ? any(random) : small(random) / (i % 7 + 1);
-    const std::int64_t a = big(random), b = i % 2 ? big(random) : small(random) / 1024;
-    const std::int32_t a2 = small(random), b2 = small(random) / (i % 7 + 1);
-    if (b4 == 0 || b == 0 || b2 == 0) continue;
-    EXPECT_EQ(call(CEESIMOD, a4, b4).value, floor_mod(a4, b4)) << a4 << " mod " << b4;
-    EXPECT_EQ(call(CEESDMOD, static_cast<double>(a), static_cast<double>(b)).value,
-              static_cast<double>(floor_mod(a, b)));
-    EXPECT_EQ(call(CEESSMOD, static_cast<float>(a2), static_cast<float>(b2)).value,
-              static_cast<float>(floor_mod(a2, b2)));
+    const std::int32_t a = any(random), b = i % 2 ? any(random) : small(random) / (i % 7 + 1);
+    const std::int64_t r = b == 0 ? 0 : std::int64_t{a} % b;
+    if (b != 0) {
+      EXPECT_EQ(call(CEESIMOD, a, b).value, r != 0 && (r < 0) != (b < 0) ? r + b : r) << a << " mod " << b;
+    }
     const double x = dividend(random), y = (i % 2 ? -1 : 1) * std::pow(10.0, divisor_log(random));
     const long double exact = x - y * std::floor(static_cast<long double>(x) / y);
     const double got = call(CEESDMOD, x, y).value;
