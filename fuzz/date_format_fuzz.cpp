@@ -4,7 +4,7 @@
 // Input: byte 0 the mode (bit 0: the day taken into the calendar's range; bit 1: round trip). Then
 // byte 1 the declared length of the picture (fuzz_support.hpp, declared_length), bytes 2-5 the day
 // (big-endian) and the picture as an ASCII caller writes it; or, in a round trip, bytes 1-4 the day,
-// byte 5 the picture (round_trip_pictures.hpp) and the delimiters around it.
+// byte 5 the picture (format_support.hpp) and the delimiters around it.
 #include "format_support.hpp"
 
 namespace {

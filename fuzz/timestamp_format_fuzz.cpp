@@ -5,7 +5,7 @@
 // Input: byte 0 the mode (bit 0: the value taken into the range; bit 1: round trip). Then byte 1 the
 // declared length of the picture (fuzz_support.hpp, declared_length), bytes 2-9 the FLOAT8's bits
 // (big-endian) and the picture as an ASCII caller writes it; or, in a round trip, bytes 1-8 the value,
-// byte 9 the picture (round_trip_pictures.hpp) and the delimiters around it.
+// byte 9 the picture (format_support.hpp) and the delimiters around it.
 #include <bit>
 #include <charconv>
 #include <cmath>

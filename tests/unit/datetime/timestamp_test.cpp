@@ -10,7 +10,7 @@
 
 #include "datetime/calendar.hpp"
 #include "datetime/picture.hpp"
-#include "round_trip_pictures.hpp"
+#include "format_support.hpp"
 #include "timestamp_support.hpp"
 
 namespace ovle::datetime {
