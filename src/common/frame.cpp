@@ -83,10 +83,7 @@ void service_frame::return_to_ascii() noexcept {
     const output& out = outputs_[i];
     char* text = static_cast<char*>(out.address);
     std::size_t length = out.size;
-    if (out.kind == output::form::vstring) {
-      length = vstring_length(out.address, out.size);
-      text += 2;
-    } else if (out.kind == output::form::token_facility) {
+    if (out.kind == output::form::token_facility) {
       if (!facilities) continue;
       text += 5;
     }
@@ -98,12 +95,6 @@ void service_frame::return_to_ascii() noexcept {
 void service_frame::text_output(void* address, std::size_t width) noexcept {
   if (address != nullptr && output_count_ < max_outputs) {
     outputs_[output_count_++] = {address, width, output::form::text};
-  }
-}
-
-void service_frame::vstring_output(void* address, std::size_t maximum) noexcept {
-  if (address != nullptr && output_count_ < max_outputs) {
-    outputs_[output_count_++] = {address, maximum, output::form::vstring};
   }
 }
 

@@ -183,7 +183,6 @@ class service_frame {
 
   // Registers a character output; it is converted to the caller's code set on return.
   void text_output(void* address, std::size_t width) noexcept;
-  void vstring_output(void* address, std::size_t maximum) noexcept;
   // Registers a condition token the service wrote: its facility ID is returned like the feedback
   // code's.
   void token_output(void* token) noexcept;
@@ -226,7 +225,7 @@ class service_frame {
   void return_to_ascii() noexcept;
 
   struct output {
-    enum class form : std::uint8_t { text, vstring, token_facility };
+    enum class form : std::uint8_t { text, token_facility };
     void* address;
     std::size_t size;
     form kind;

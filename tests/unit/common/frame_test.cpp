@@ -123,7 +123,7 @@ TEST_F(Frame, InitializerRunsOnceAndItsAbsenceIsNoFailure) {
 TEST_F(Frame, CodeSetQueryWalksTheProgramChain) {
   // The programs above CGPIINFO, outermost first (the last is CGPIINFO's caller); input; output.
   const std::tuple<std::vector<std::uint8_t>, std::int16_t, std::int16_t> cases[] = {
-      {{0, 0}, 2, 3}, {{0, 4}, 2, 3}, {{4, 0}, 2, 4}, {{4, 0, 0}, 3, 4}, {{0, 4, 4}, 3, 3}, {{0}, 3, 0}, {{4, 0}, 5, 0},
+      {{0, 0}, 2, 3}, {{0, 4}, 2, 3}, {{4, 0}, 2, 4}, {{4, 0, 0}, 3, 4}, {{0, 4, 4}, 3, 3}, {{0}, 3, 0}, {{4, 0, 0}, 5, 0},
       {{0, 0}, 0, 0}, {{2, 1}, 0, 1}, {{2, 0}, 0, 2}, {{7, 0}, 0, 3},    {{}, 2, 0},        {{4}, -1, 0}};
   for (const auto& [chain, input, expected] : cases) {
     platform::testing::set_caller_chain(chain);
