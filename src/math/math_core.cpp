@@ -50,18 +50,6 @@ std::int32_t saturated(std::int64_t value) noexcept {
   return static_cast<std::int32_t>(value < low ? low : value > high ? high : value);
 }
 
-// k! for k = 0 .. 100, each the double nearest to the exact factorial: the products are formed in
-// extended precision at compile time and rounded once.
-constexpr std::array<double, 101> factorials = [] {
-  std::array<double, 101> table{};
-  long double product = 1.0L;
-  for (std::size_t k = 0; k < table.size(); ++k) {
-    if (k > 0) product *= static_cast<long double>(k);
-    table[k] = static_cast<double>(product);
-  }
-  return table;
-}();
-
 // A function evaluated in double precision when the argument passed its domain check (a NaN
 // argument fails every check written as a comparison that holds), else 0 with the condition.
 template <typename T, typename Function>
